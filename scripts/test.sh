@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Arcwright and runs every test: the plain build,
+# then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
+
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan

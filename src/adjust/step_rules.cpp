@@ -1,0 +1,1 @@
+#include "adjust/step_rules.h"

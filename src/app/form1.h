@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+namespace arcwright {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+};
+
+}  // namespace arcwright

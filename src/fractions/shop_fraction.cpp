@@ -1,0 +1,1 @@
+#include "fractions/shop_fraction.h"

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+namespace arcwright {
+
+// The five captions of a fraction read-out, left to right.
+struct FractionCaptions {
+    std::string whole;
+    std::string numerator;
+    std::string slash;
+    std::string denominator;
+    std::string mark;
+
+    bool operator==(const FractionCaptions&) const = default;
+};
+
+// How one read-out writes a zero whole part and its over/under marks.
+struct FractionSettings {
+    bool wholeZeroBlank;
+    std::string minusMark;  // rounded up: the true value is a little less
+    std::string plusMark;   // rounded down: the true value is a little more
+    std::string exactMark;
+};
+
+// The settings of each read-out, by who fills it.
+namespace readout {
+// Rows refreshed after every recomputation (the adjustment target's row).
+FractionSettings adjustedWidth();
+FractionSettings adjustedThickness();
+FractionSettings adjustedBladeHeight();
+// Rows rewritten when the resolution is switched.
+FractionSettings allWidth();
+FractionSettings allThickness();
+FractionSettings allBladeHeight();
+// The cut width on the result line.
+FractionSettings cutWidth();
+}  // namespace readout
+
+// A length rounded to the nearest 1/minFraction inch (16 or 32), reduced to lowest
+// terms, with a mark that says whether the shown value is exact, over or under.
+FractionCaptions ShowFraction(double value, int minFraction, const FractionSettings& settings);
+
+}  // namespace arcwright

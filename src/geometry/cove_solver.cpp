@@ -1,0 +1,1 @@
+#include "geometry/cove_solver.h"

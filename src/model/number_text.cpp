@@ -1,0 +1,1 @@
+#include "model/number_text.h"

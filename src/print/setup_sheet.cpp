@@ -1,0 +1,1 @@
+#include "print/setup_sheet.h"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string_view>
+
+namespace arcwright {
+
+// The few printer operations the set-up sheet needs. Coordinates are in the current
+// unit (points), single precision; the page opens with the first drawing or text.
+class SheetPrinter {
+public:
+    virtual ~SheetPrinter() = default;
+
+    virtual void setUnitPoints() = 0;  // 72 per inch, origin top left, y down
+    virtual void setFontName(std::string_view family) = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual void setEmphasis(bool on) = 0;  // the title's bold
+    virtual void setTextPosition(float x, float y) = 0;
+    virtual void drawLine(float x1, float y1, float x2, float y2) = 0;
+    virtual void drawRectangle(float x1, float y1, float x2, float y2) = 0;
+    // Prints text at the current position; a line break returns to x = 0 one line down,
+    // otherwise the position stays after the last character.
+    virtual void printText(std::string_view text, bool lineBreak) = 0;
+    // Sends the page. False when the job could not be printed.
+    virtual bool endDocument() = 0;
+};
+
+}  // namespace arcwright

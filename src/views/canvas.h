@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace arcwright {
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+
+    bool operator==(const Rgb&) const = default;
+};
+
+// Entries of the classic 16-colour table that the drawings use.
+namespace palette {
+inline constexpr Rgb kRed{128, 0, 0};             // 4
+inline constexpr Rgb kLightRed{255, 0, 0};        // 12
+inline constexpr Rgb kYellow{255, 255, 0};        // 14
+inline constexpr Rgb kBrightWhite{255, 255, 255};  // 15
+}  // namespace palette
+
+enum class LineStyle { Solid, Dotted };
+
+// A drawing surface with a user coordinate system. Coordinates arrive in single
+// precision, in the units of the current scale; what is drawn stays until clear().
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual void clear() = 0;
+    // Left edge x = left, right edge x = left + width, top edge y = top, bottom edge
+    // y = top + height; a negative height makes y grow upward.
+    virtual void setScale(float left, float top, float width, float height) = 0;
+    virtual float scaleWidth() const = 0;
+    virtual void setLineStyle(LineStyle style) = 0;
+    // No colour: the surface's foreground colour.
+    virtual void drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) = 0;
+    // Arc of a circle (round on screen), counter-clockwise from +x, angles in radians.
+    virtual void drawArc(float cx, float cy, float radius, Rgb colour, float startRad,
+                         float endRad) = 0;
+};
+
+}  // namespace arcwright

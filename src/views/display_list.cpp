@@ -1,0 +1,1 @@
+#include "views/display_list.h"

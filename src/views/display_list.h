@@ -1,0 +1,48 @@
+#pragma once
+
+#include <vector>
+
+#include "views/canvas.h"
+
+namespace arcwright {
+
+// One retained drawing primitive in user coordinates.
+struct Primitive {
+    enum class Kind { Line, Arc };
+    Kind kind = Kind::Line;
+    // Line: (x1, y1) to (x2, y2). Arc: centre (x1, y1), radius r, from start to end.
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    float r = 0, start = 0, end = 0;
+    std::optional<Rgb> colour;  // none: foreground
+    LineStyle style = LineStyle::Solid;
+};
+
+struct Scale {
+    float left = 0, top = 0, width = 1, height = 1;
+};
+
+// A canvas that keeps what was drawn as a list, to be painted (or inspected) later.
+// Primitives with coordinates that are not finite are dropped: they cannot be painted.
+class DisplayList : public Canvas {
+public:
+    void clear() override;
+    void setScale(float left, float top, float width, float height) override;
+    float scaleWidth() const override { return scale_.width; }
+    void setLineStyle(LineStyle style) override { style_ = style; }
+    void drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) override;
+    void drawArc(float cx, float cy, float radius, Rgb colour, float startRad,
+                 float endRad) override;
+
+    const std::vector<Primitive>& primitives() const { return primitives_; }
+    const Scale& scale() const { return scale_; }
+    LineStyle lineStyle() const { return style_; }
+    int clearCount() const { return clearCount_; }
+
+private:
+    std::vector<Primitive> primitives_;
+    Scale scale_;
+    LineStyle style_ = LineStyle::Solid;
+    int clearCount_ = 0;
+};
+
+}  // namespace arcwright

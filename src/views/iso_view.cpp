@@ -1,0 +1,1 @@
+#include "views/iso_view.h"

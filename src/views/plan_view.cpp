@@ -1,0 +1,1 @@
+#include "views/plan_view.h"

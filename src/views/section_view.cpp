@@ -1,0 +1,1 @@
+#include "views/section_view.h"

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/setup.h"
+#include "views/canvas.h"
+
+namespace arcwright {
+
+// The board as the section view draws it, in drawing units (k per inch).
+struct SectionBoard {
+    double k = 0.0;   // drawing scale
+    double wd = 0.0;  // board width in drawing units
+    double td = 0.0;  // board thickness in drawing units
+    // The board's lower face, the face on the table.
+    double faceY() const { return 2 * k - td / 2; }
+};
+
+// Points 1..2N of the cove outline; point i is (x[i], y[i]).
+struct SectionOutline {
+    OutlineTable x{};
+    OutlineTable y{};
+};
+
+// Clears the surface and draws the board rectangle centred on (4k, 2k).
+SectionBoard drawSectionBoard(Canvas& canvas, double boardWidth, double boardThickness,
+                              int drawScale);
+
+// Left flank from the profile, then the mirrored right flank. Empties `out` first.
+void buildSectionOutline(const SectionBoard& board, int pointCount, const LevelTable& profileWidth,
+                         SectionOutline& out);
+
+// The white mouth line and the cove outline; nothing when there are no levels.
+void drawCoveOutline(Canvas& canvas, const SectionBoard& board, const SectionOutline& outline,
+                     int pointCount);
+
+}  // namespace arcwright
