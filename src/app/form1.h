@@ -2,12 +2,133 @@
 
 #include <QWidget>
 
+#include "fractions/shop_fraction.h"
+#include "geometry/cove_solver.h"
+#include "views/iso_view.h"
+#include "views/section_view.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
 namespace arcwright {
 
+class AngleScrollBar;
+class DrawingSurface;
+struct StepButton;
+
+// Five labels side by side that show one length as a shop fraction.
+struct FractionReadout {
+    QLabel* whole = nullptr;
+    QLabel* numerator = nullptr;
+    QLabel* slash = nullptr;
+    QLabel* denominator = nullptr;
+    QLabel* mark = nullptr;
+};
+
+// The one window. Every input box's text is the value; every change of a box runs the
+// recomputation at once, and the results are left in the labels and drawing surfaces.
 class Form1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The recomputation behind every input change.
+    void RecomputeCove();
+    // Refreshes the adjustment target's read-out, then the isometric view.
+    void UpdateAdjustedReadout();
+    // Rewrites the three input read-outs at the current resolution.
+    void UpdateAllReadouts();
+    void ShowFraction(double value, const FractionReadout& readout,
+                      const FractionSettings& settings);
+    // Redraws the isometric view unless a warning is shown.
+    void DrawIsoView();
+
+    // Window-wide values, read by the printed sheet and the tests.
+    int minFraction() const { return minFraction_; }
+    int drawScale() const { return drawScale_; }
+    double pi() const { return pi_; }
+    const CoveSolution& solution() const { return solution_; }
+    const SectionOutline& sectionOutline() const { return outline_; }
+    const IsoTables& isoTables() const { return iso_; }
+    int isoViewCalls() const { return isoViewCalls_; }
+
+  private:
+    void createUi();
+    void createInputs();
+    void createInputReadouts();
+    void createResultLine();
+    void createWarnings();
+    void createStepButtons();
+    void createResolution();
+    void createSurfaces();
+    void createTitle();
+    void setKeyboardOrder();
+    void connectEvents();
+    void startUp();
+
+    void onLengthBoxChanged();  // blade height and thickness
+    void onWidthBoxChanged();
+    void onAngleBarChanged(int degrees);
+    void selectTarget(QLineEdit* highlighted);
+    void chooseResolution(int denominator);
+    void pressStep(StepButton button);
+    void printSheet();
+
+    AdjustTarget adjustTarget() const;
+    QLineEdit* targetBox() const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    struct Inputs {
+        QLineEdit* text1 = nullptr;  // blade height
+        QLineEdit* text2 = nullptr;  // board angle to the blade
+        QLineEdit* text3 = nullptr;  // board thickness
+        QLineEdit* text4 = nullptr;  // board width
+        AngleScrollBar* vScroll1 = nullptr;
+        QRadioButton* option1 = nullptr;  // thickness is the adjustment target
+        QRadioButton* option2 = nullptr;  // width
+        QRadioButton* option3 = nullptr;  // blade height
+    } in_;
+
+    struct Readouts {
+        FractionReadout width;      // Label28, 27, 26, 25, 24
+        FractionReadout thickness;  // Label29 .. 33
+        FractionReadout blade;      // Label36 .. 40
+        FractionReadout cut;        // Label5 .. 9
+        QLabel* label3 = nullptr;   // "Width of cut ="
+        QLabel* label4 = nullptr;   // decimal cut width
+    } out_;
+
+    struct Warnings {
+        QLabel* label1 = nullptr;  // "Blade height high!"
+        QLabel* label2 = nullptr;  // "Cut is too wide!"
+        QGroupBox* frame2 = nullptr;
+        QPushButton* command12 = nullptr;
+    } warn_;
+
+    struct Surfaces {
+        DrawingSurface* picture1 = nullptr;  // section
+        DrawingSurface* picture2 = nullptr;  // plan
+        DrawingSurface* picture4 = nullptr;  // isometric
+    } views_;
+
+    QFrame* frame1_ = nullptr;
+    QRadioButton* option4_ = nullptr;  // 16ths
+    QRadioButton* option5_ = nullptr;  // 32nds
+    QPushButton* command1_ = nullptr;  // Print
+
+    // Window-wide values.
+    int minFraction_ = 0;
+    int drawScale_ = 0;
+    double pi_ = 0.0;
+    CoveSolution solution_;
+    SectionOutline outline_;
+    IsoTables iso_;
+    int isoViewCalls_ = 0;
 };
 
 }  // namespace arcwright

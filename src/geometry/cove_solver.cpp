@@ -1,1 +1,49 @@
 #include "geometry/cove_solver.h"
+
+#include <cmath>
+
+#include "model/number_text.h"
+
+namespace arcwright {
+
+namespace {
+
+// Length of the chord that a horizontal line h below the blade top cuts from the
+// blade circle. A line the circle does not reach (h at or beyond the diameter) cuts
+// nothing: the chord is 0 rather than the root of a negative number.
+double chordAt(double h) {
+    const double square = (4 * h) * (kBladeDiameter - h);
+    return square > 0 ? std::sqrt(square) : 0.0;
+}
+
+}  // namespace
+
+void solveCove(const CoveInputs& in, CoveSolution& out) {
+    // The quotient first, then the product: the widths the shop has always seen.
+    out.boardAngleRad = in.boardAngleDeg * (kTenDigitPi / 180);
+    out.profileWidth.fill(0.0);
+    out.profileHalfWidth.fill(0.0);
+    out.pointCount = 0;
+
+    const double across = std::sin(out.boardAngleRad);
+
+    // One level per 0.005 in. from the board face inward. h is stepped by addition, so
+    // the rounding accumulates: 0.5 in. of blade gives 100 levels, not 101. A blade
+    // raised past the tables' depth (or so high that the step no longer changes h)
+    // stops at the last level the tables hold.
+    double h = in.bladeHeight;
+    while (h >= 0 && out.pointCount < kMaxLevels) {
+        const int n = ++out.pointCount;
+        out.profileWidth[n] = across * chordAt(h);
+        out.profileHalfWidth[n] = out.profileWidth[n] / 2;
+        h = h + (-kLevelStep);
+    }
+
+    // Less than a quarter inch of wood left either side of a centred cut is too wide;
+    // exactly a quarter is fine.
+    out.tooWide = out.cutWidth() > in.boardWidth - 0.5;
+    out.cutWidthText =
+        out.tooWide ? std::string() : formatNumber(out.cutWidth(), pattern::kCutWidth);
+}
+
+}  // namespace arcwright

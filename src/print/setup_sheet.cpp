@@ -1,1 +1,144 @@
 #include "print/setup_sheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "model/number_text.h"
+
+namespace arcwright {
+
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+constexpr std::string_view kFontName = "Times New Roman";
+constexpr double kBodySize = 15.0;
+constexpr double kBylineSize = 8.0;
+constexpr float kTextLeft = 10.0F;
+constexpr float kTextTop = 180.0F;
+
+// A length in inches as a paper coordinate, or nothing when 72 times it is not a finite
+// single-precision number (a typed width of 1e39, say). Such a coordinate is not drawn.
+std::optional<float> toPaper(double inches) {
+    const double points = kPointsPerInch * inches;
+    if (!std::isfinite(points) || std::abs(points) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<float>(points);
+}
+
+// The printer writes a number with its sign position (a blank for positives) and a blank
+// after it.
+std::string printedNumber(double value) {
+    if (value < 0.0) return plainNumberText(value) + " ";
+    return " " + plainNumberText(value) + " ";
+}
+
+struct PaperPoint {
+    std::optional<float> x;
+    std::optional<float> y;
+};
+
+// The end view of the cove: 2N + 1 points, the left flank from the face inward, the apex
+// on the centre line one level past the last, then the right flank back out to the face.
+// Every point stands one level step deeper than its level.
+class CoveOutline {
+  public:
+    explicit CoveOutline(const SheetValues& values)
+        : half_(values.boardWidth / 2.0),
+          thickness_(values.boardThickness),
+          levels_(values.profileWidth == nullptr ? 0
+                                                 : std::clamp(values.pointCount, 0, kMaxLevels)),
+          widths_(values.profileWidth) {}
+
+    int pointCount() const { return levels_ == 0 ? 0 : 2 * levels_ + 1; }
+
+    // Point k, 1-based.
+    PaperPoint point(int k) const {
+        if (k <= levels_) return at(k, half_ - width(k) / 2.0);
+        const int level = 2 * levels_ + 2 - k;
+        return at(level, half_ + width(level) / 2.0);
+    }
+
+  private:
+    // The level past the last filled one has no width, which puts the apex on the centre
+    // line; nothing past the last level is read from the table.
+    double width(int level) const {
+        return level <= levels_ ? (*widths_)[static_cast<std::size_t>(level)] : 0.0;
+    }
+
+    PaperPoint at(int level, double x) const {
+        return {toPaper(x), toPaper(thickness_ - kLevelStep * level)};
+    }
+
+    double half_;
+    double thickness_;
+    int levels_;
+    const LevelTable* widths_;
+};
+
+void drawOutline(SheetPrinter& printer, const SheetValues& values) {
+    const CoveOutline outline(values);
+    const int points = outline.pointCount();
+    if (points == 0) return;
+    PaperPoint from = outline.point(1);
+    for (int k = 2; k <= points; ++k) {
+        const PaperPoint to = outline.point(k);
+        if (from.x && from.y && to.x && to.y) printer.drawLine(*from.x, *from.y, *to.x, *to.y);
+        from = to;
+    }
+}
+
+void drawBoard(SheetPrinter& printer, const SheetValues& values) {
+    const auto right = toPaper(values.boardWidth);
+    const auto bottom = toPaper(values.boardThickness);
+    if (right && bottom) printer.drawRectangle(0.0F, 0.0F, *right, *bottom);
+}
+
+}  // namespace
+
+std::array<std::string, kSheetLineCount> sheetLines(const SheetValues& values) {
+    const std::string cutWidthLine =
+        "Cut width =" + formatNumber(values.cutWidth, "0.##### in.") + " " +
+        formatNumber(values.cutWhole, "( #") + formatNumber(values.cutNumerator, " ##") + "/" +
+        formatNumber(values.cutDenominator, "##") + values.cutMark + " )";
+    return {
+        "Arcwright 1.0",
+        "     By Verrow",
+        "",
+        "Board width =" + formatNumber(values.boardWidth, " #.##### in."),
+        "",
+        "Board thickness =" + formatNumber(values.boardThickness, " 0.##### in."),
+        "",
+        "Board angle to saw blade =" + formatNumber(values.boardAngle, "00°"),
+        "",
+        "Blade height =" + formatNumber(values.bladeHeight, "0.##### in."),
+        "",
+        cutWidthLine,
+        "Resolution was set to: " + printedNumber(values.minFraction),
+    };
+}
+
+bool printSetupSheet(SheetPrinter& printer, const SheetValues& values) {
+    printer.setUnitPoints();
+    printer.setFontName(kFontName);
+    printer.setFontSize(kBodySize);
+
+    drawBoard(printer, values);
+    drawOutline(printer, values);
+
+    const auto lines = sheetLines(values);
+    printer.setTextPosition(kTextLeft, kTextTop);
+    printer.setEmphasis(true);
+    printer.printText(lines[0], true);
+    printer.setEmphasis(false);
+    printer.setFontSize(kBylineSize);
+    printer.printText(lines[1], true);
+    printer.setFontSize(kBodySize);
+    for (std::size_t i = 2; i < lines.size(); ++i) printer.printText(lines[i], true);
+
+    return printer.endDocument();
+}
+
+}  // namespace arcwright

@@ -1,1 +1,109 @@
 #include "views/iso_view.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace arcwright {
+
+namespace {
+
+// Surfaces take single precision. A coordinate beyond its range becomes an infinity
+// (which a surface refuses) rather than an undefined narrowing.
+float toSurface(double v) {
+    constexpr double kMax = std::numeric_limits<float>::max();
+    if (v > kMax) return std::numeric_limits<float>::infinity();
+    if (v < -kMax) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(v);
+}
+
+struct Pt {
+    double x = 0;
+    double y = 0;
+};
+
+Pt operator+(Pt p, Pt q) {
+    return {p.x + q.x, p.y + q.y};
+}
+Pt operator*(double s, Pt p) {
+    return {s * p.x, s * p.y};
+}
+
+void line(Canvas& canvas, Pt from, Pt to) {
+    canvas.drawLine(toSurface(from.x), toSurface(from.y), toSurface(to.x), toSurface(to.y),
+                    std::nullopt);
+}
+
+constexpr double kLength = 18.0;  // inch of moulding shown
+constexpr double kFrontX = 6.0;   // x of the near front edge
+
+}  // namespace
+
+void drawIsoView(Canvas& canvas, const IsoInputs& in, IsoTables& tables) {
+    canvas.clear();
+
+    constexpr double pi = kIsoPi;
+    const double a = 30 * (pi / 180);
+    const double cosA = std::cos(a);
+    const double sinA = std::sin(a);
+    const Pt u{cosA, sinA};   // along the board
+    const Pt v{-cosA, sinA};  // across the board, toward the back
+    const Pt up{0, in.boardThickness};
+    const Pt along = kLength * u;
+
+    const Pt p0{kFrontX, 5};
+    const Pt p1 = p0 + along;
+    const Pt p2 = p0 + up;
+    const Pt p3 = p1 + up;
+    const Pt p4 = p1 + in.boardWidth * v + up;
+    const Pt p5 = p0 + in.boardWidth * v + up;
+    const Pt p6 = p0 + in.boardWidth * v;
+
+    // Visible outer edges; the back bottom, far bottom and far back vertical are hidden.
+    line(canvas, p0, p1);
+    line(canvas, p2, p3);
+    line(canvas, p1, p3);
+    line(canvas, p0, p2);
+    line(canvas, p4, p5);
+    line(canvas, p5, p6);
+    line(canvas, p6, p0);
+
+    // Profile points on the near end face: back half from the mouth down to the deepest
+    // level, then the front half back up. Only as many levels as the tables hold.
+    const int n = in.profileHalfWidth ? std::clamp(in.pointCount, 0, kMaxLevels) : 0;
+    const double centre = kFrontX - in.boardWidth * 0.5;
+    for (int i = 1; i <= n; ++i) {
+        tables.profileX[i] = centre - (*in.profileHalfWidth)[i];
+        tables.profileDepth[i] = tables.profileDepth[i - 1] + kLevelStep;
+    }
+    for (int j = 1; j <= n - 1; ++j) {
+        tables.profileX[n + j] = centre + (*in.profileHalfWidth)[n - j];
+        tables.profileDepth[n + j] = in.bladeHeight - kLevelStep * j;
+    }
+
+    // Front edge of the cove on the top face, for a centred cut of the shown width.
+    const double margin = (in.boardWidth - in.shownCutWidth) / 2;
+    const Pt e{kFrontX - margin * cosA, 5 + margin * sinA + in.boardThickness};
+    line(canvas, e, p2);
+    line(canvas, e + along, p3);
+
+    // The profile on both end faces, from the front edge of the cove round to the back.
+    // The front mouth point itself is skipped; the polyline starts at the cove edge.
+    Pt r = e;
+    for (int i = 2 * n - 2; i >= 1; --i) {
+        const double d = kFrontX - tables.profileX[i];
+        const double depth = tables.profileDepth[i];
+        const Pt s{kFrontX - d * cosA, 5 + in.boardThickness + d * cosA * std::tan(a) - depth};
+        line(canvas, r, s);
+        line(canvas, r + along, s + along);
+        r = s;
+    }
+
+    // Back part of the top face's end edges, then the two cove edges along the board.
+    line(canvas, r, p5);
+    line(canvas, r + along, p4);
+    line(canvas, e, e + along);
+    line(canvas, r, r + along);
+}
+
+}  // namespace arcwright

@@ -1,0 +1,136 @@
+// The retained drawing surfaces: user scales, colours, styles, and drawings that stay.
+#include <QImage>
+
+#include "app/drawing_surface.h"
+#include "window_harness.h"
+
+using namespace arcwright;
+using namespace arcwright::testing;
+
+namespace {
+
+bool anyPixelOf(const QImage& image, const QRect& area, const QColor& colour, int tolerance = 60) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <=
+                tolerance) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+class SurfaceTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Each axis is scaled by itself; a negative height makes y grow upward.
+    void userScaleMapsCorners_data() {
+        QTest::addColumn<QRectF>("scale");
+        QTest::addColumn<QPointF>("user");
+        QTest::addColumn<QString>("corner");
+        const QRectF section(0, 4000, 8000, -4000);
+        QTest::newRow("section top left") << section << QPointF(0, 4000) << "topLeft";
+        QTest::newRow("section bottom right") << section << QPointF(8000, 0) << "bottomRight";
+        const QRectF iso(0, 20, 23, -17);
+        QTest::newRow("iso bottom left") << iso << QPointF(0, 3) << "bottomLeft";
+        QTest::newRow("iso top right") << iso << QPointF(23, 20) << "topRight";
+        QTest::newRow("y down") << QRectF(0, 0, 10, 10) << QPointF(0, 10) << "bottomLeft";
+    }
+    void userScaleMapsCorners() {
+        QFETCH(QRectF, scale);
+        QFETCH(QPointF, user);
+        QFETCH(QString, corner);
+        QWidget host;
+        DrawingSurface surface(QStringLiteral("Surface"), Qt::white, &host);
+        surface.setGeometry(0, 0, 200, 120);
+        surface.setScale(scale.x(), scale.y(), scale.width(), scale.height());
+        const QRectF inner = surface.innerRect();
+        const std::map<QString, QPointF> corners{{"topLeft", inner.topLeft()},
+                                                 {"topRight", inner.topRight()},
+                                                 {"bottomLeft", inner.bottomLeft()},
+                                                 {"bottomRight", inner.bottomRight()}};
+        const QPointF mapped = surface.toWidget(user.x(), user.y());
+        QCOMPARE(mapped, corners.at(corner));
+    }
+
+    void drawingStaysUntilCleared() {
+        QWidget host;
+        host.resize(300, 200);
+        auto* surface = new DrawingSurface(QStringLiteral("Surface"), Qt::white, &host);
+        surface->setGeometry(10, 10, 200, 120);
+        surface->setScale(0, 10, 10, -10);
+        surface->drawLine(0, 5, 10, 5, Rgb{255, 0, 0});
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        const QRect midRow(2, 55, 190, 10);
+        QVERIFY(anyPixelOf(surface->grab().toImage(), midRow, Qt::red));
+
+        // Covered, hidden and shown again: the line is still there.
+        QWidget cover(&host);
+        cover.setGeometry(surface->geometry());
+        cover.setAutoFillBackground(true);
+        cover.show();
+        cover.hide();
+        host.hide();
+        host.show();
+        QVERIFY(anyPixelOf(surface->grab().toImage(), midRow, Qt::red));
+
+        surface->clear();
+        QVERIFY(!anyPixelOf(surface->grab().toImage(), midRow, Qt::red));
+    }
+
+    void dottedArcAndForeground() {
+        QWidget host;
+        DrawingSurface surface(QStringLiteral("Surface"), QColor(224, 224, 224), &host);
+        surface.setGeometry(0, 0, 110, 110);
+        surface.setScale(0, 15, 15, -15);
+        surface.setLineStyle(LineStyle::Dotted);
+        surface.drawLine(0, 7.5f, 15, 7.5f, std::nullopt);
+        surface.setLineStyle(LineStyle::Solid);
+        // A quarter circle from straight down turning counter-clockwise to the right.
+        surface.drawArc(7.5f, 7.5f, 3, Rgb{128, 0, 0}, 3 * 3.14159265f / 2, 2 * 3.14159265f);
+        const auto& prims = surface.displayList().primitives();
+        QCOMPARE(prims.size(), std::size_t{2});
+        QCOMPARE(prims[0].style, LineStyle::Dotted);
+        QVERIFY(!prims[0].colour.has_value());
+        QCOMPARE(prims[1].style, LineStyle::Solid);
+        const QImage image = surface.grab().toImage();
+        // Lower right quadrant has the arc; the upper left has none.
+        QVERIFY(anyPixelOf(image, QRect(55, 60, 30, 30), QColor(128, 0, 0)));
+        QVERIFY(!anyPixelOf(image, QRect(25, 25, 25, 25), QColor(128, 0, 0)));
+    }
+
+    void wildCoordinatesAreSafe() {
+        QWidget host;
+        DrawingSurface surface(QStringLiteral("Surface"), Qt::white, &host);
+        surface.setGeometry(0, 0, 100, 100);
+        surface.setScale(0, 4000, 8000, -4000);
+        surface.drawLine(-3e38f, -3e38f, 3e38f, 3e38f, std::nullopt);
+        // A board face of a board typed far too wide still crosses the view.
+        surface.drawLine(-3e38f, 2000, 3e38f, 2000, std::nullopt);
+        surface.drawLine(0, 0, std::numeric_limits<float>::infinity(), 0, std::nullopt);
+        surface.drawArc(1e30f, 0, 1e30f, Rgb{}, 0, 1);
+        const QImage image = surface.grab().toImage();  // must not hang or crash
+        QVERIFY(!image.isNull());
+        QVERIFY(anyPixelOf(image, QRect(5, 49, 90, 3), Qt::black));
+    }
+
+    void clickOnIsoViewRedraws() {
+        const auto window = openWindow();
+        auto* iso = control<DrawingSurface>(*window, "Picture4");
+        const int calls = window->isoViewCalls();
+        const int clears = iso->displayList().clearCount();
+        QTest::mouseClick(iso, Qt::LeftButton);
+        QCOMPARE(window->isoViewCalls(), calls + 1);
+        QCOMPARE(iso->displayList().clearCount(), clears + 1);
+    }
+};
+
+ARCWRIGHT_WINDOW_TEST_MAIN(SurfaceTest)
+#include "surface_test.moc"

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "app/form1.h"
+#include "app/look.h"
+
+namespace arcwright::testing {
+
+// Runs a Qt Test class on the offscreen platform with the program's own style and
+// fonts, under a decimal-comma locale to prove nothing depends on it.
+#define ARCWRIGHT_WINDOW_TEST_MAIN(TestClass)                           \
+    int main(int argc, char** argv) {                                   \
+        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() \
+                                       ? QByteArray("offscreen")        \
+                                       : qgetenv("QT_QPA_PLATFORM"));   \
+        QApplication app(argc, argv);                                   \
+        QApplication::setStyle(QStringLiteral("Fusion"));               \
+        arcwright::look::installFontStandIns();                         \
+        TestClass tc;                                                   \
+        return QTest::qExec(&tc, argc, argv);                           \
+    }
+
+// A fresh, shown and active window for each test.
+inline std::unique_ptr<Form1> openWindow() {
+    auto window = std::make_unique<Form1>();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    window->activateWindow();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    return window;
+}
+
+template <class T>
+T* control(const QWidget& window, const char* name) {
+    return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+inline QString caption(const QWidget& window, const char* name) {
+    const auto* label = control<QLabel>(window, name);
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+}
+
+inline QLineEdit* box(const QWidget& window, const char* name) {
+    return control<QLineEdit>(window, name);
+}
+
+// Replaces a box's text the way a person does: select all, then type key by key.
+inline void retype(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+// The five captions of a fraction read-out, joined with "|" for compact comparisons.
+inline QString captionsOf(const QWidget& window, std::initializer_list<const char*> names) {
+    QStringList parts;
+    for (const char* name : names) parts << caption(window, name);
+    return parts.join(QLatin1Char('|'));
+}
+
+}  // namespace arcwright::testing
