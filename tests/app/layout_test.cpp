@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionFrame>
 
 #include "app/look.h"
 #include "window_harness.h"
@@ -123,6 +124,35 @@ class LayoutTest : public QObject {
         QCOMPARE(label->text(), text);
         // The caption is never cut off by its own label.
         QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
+    }
+
+    // The longest texts the program writes into its boxes fit without scrolling.
+    void boxTextsFit_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("width after a 1/32 step") << "Text4"
+                                                 << "5.96875 in.";
+        QTest::newRow("thickness after a 1/32 step") << "Text3"
+                                                     << "1.96875 in.";
+        QTest::newRow("blade height in plain form") << "Text1"
+                                                    << "0.96875";
+        QTest::newRow("angle") << "Text2"
+                               << "85°";
+    }
+    void boxTextsFit() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QLineEdit* target = box(*window_, qPrintable(name));
+        QStyleOptionFrame option;
+        option.initFrom(target);
+        option.lineWidth =
+            target->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, target);
+        const QRect contents =
+            target->style()->subElementRect(QStyle::SE_LineEditContents, &option, target);
+        QVERIFY2(target->fontMetrics().horizontalAdvance(text) <= contents.width(),
+                 qPrintable(QStringLiteral("%1 px for %2 px")
+                                .arg(target->fontMetrics().horizontalAdvance(text))
+                                .arg(contents.width())));
     }
 
     void captionsAndStartState() {
