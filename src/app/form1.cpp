@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include <QButtonGroup>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -57,6 +58,11 @@ void Form1::connectEvents() {
     in_.text2->installEventFilter(this);
     connect(in_.vScroll1, &AngleScrollBar::angleChanged, this, &Form1::onAngleBarChanged);
 
+    // The target options get a group of their own: left to auto-exclusion they would
+    // count the resolution options of Frame1 as rivals, and a click on the selected
+    // target would then clear it and leave no target selected.
+    auto* targets = new QButtonGroup(this);
+    for (QRadioButton* option : {in_.option1, in_.option2, in_.option3}) targets->addButton(option);
     connect(in_.option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on) selectTarget(in_.text3);
     });
