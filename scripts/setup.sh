@@ -12,7 +12,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   locales
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev file
 )
 
 sudo_cmd=()

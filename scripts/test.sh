@@ -15,3 +15,7 @@ ctest --preset default
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+# The number text, fraction and recomputation fuzz targets, about 30 s each, built with
+# clang under the same sanitizers; a crash or a broken property fails the run.
+bash scripts/fuzz.sh

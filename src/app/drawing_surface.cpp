@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <vector>
 
 namespace arcwright {
 namespace {
@@ -19,6 +21,8 @@ QColor toQColor(Rgb c) {
 // Clips a segment to a rectangle (Liang-Barsky). Keeps wild coordinates from typed
 // sizes far off the surface out of the raster engine. False when nothing is left.
 bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
+    // Most segments lie wholly on the surface.
+    if (box.contains(a) && box.contains(b)) return true;
     const auto clampTo = [](double v, double lo, double hi) { return std::clamp(v, lo, hi); };
     // Level and plumb lines clip exactly, however far off their ends lie (a board
     // typed a mile wide still shows its faces).
@@ -67,10 +71,36 @@ bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
     return true;
 }
 
-// Ends on pixel centres, so level and plumb lines stay crisp one-pixel lines while
-// slanted ones are smoothed.
-QPointF onPixel(QPointF p) {
-    return {std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5};
+// User coordinates to widget pixels, for one scale and one inner area.
+struct UserToWidget {
+    double left = 0.0;
+    double top = 0.0;
+    double sx = 0.0;
+    double sy = 0.0;
+    QPoint origin;
+
+    UserToWidget(const Scale& s, const QRect& inner)
+        : left(s.left),
+          top(s.top),
+          sx(s.width != 0.0f ? inner.width() / static_cast<double>(s.width) : 0.0),
+          sy(s.height != 0.0f ? inner.height() / static_cast<double>(s.height) : 0.0),
+          origin(inner.topLeft()) {}
+
+    QPointF operator()(double x, double y) const {
+        return {origin.x() + (x - left) * sx, origin.y() + (y - top) * sy};
+    }
+};
+
+// Puts a line's end where a pen `penPixels` device pixels wide covers whole device
+// pixels, so level and plumb lines stay crisp while slanted ones are smoothed; at a
+// pixel ratio of 2 the ends keep their half-pixel precision.
+QPointF onPixel(QPointF p, double ratio, int penPixels) {
+    const auto snap = [&](double v) {
+        const double device = v * ratio;
+        const double centre = penPixels % 2 == 1 ? std::floor(device) + 0.5 : std::round(device);
+        return centre / ratio;
+    };
+    return {snap(p.x()), snap(p.y())};
 }
 
 }  // namespace
@@ -85,25 +115,34 @@ DrawingSurface::DrawingSurface(const QString& name, const QColor& background, QW
     setFocusPolicy(Qt::StrongFocus);
 }
 
+// A recomputation draws a few thousand lines in a row; one repaint request covers them all
+// until the surface is painted. (A request while hidden is dropped, but showing the surface
+// paints all of it anyway.)
+void DrawingSurface::schedulePaint() {
+    if (paintScheduled_) return;
+    paintScheduled_ = true;
+    update();
+}
+
 void DrawingSurface::clear() {
     list_.clear();
-    update();
+    schedulePaint();
 }
 
 void DrawingSurface::setScale(float left, float top, float width, float height) {
     list_.setScale(left, top, width, height);
-    update();
+    schedulePaint();
 }
 
 void DrawingSurface::drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
     list_.drawLine(x1, y1, x2, y2, colour);
-    update();
+    schedulePaint();
 }
 
 void DrawingSurface::drawArc(float cx, float cy, float radius, Rgb colour, float startRad,
                              float endRad) {
     list_.drawArc(cx, cy, radius, colour, startRad, endRad);
-    update();
+    schedulePaint();
 }
 
 QRect DrawingSurface::innerRect() const {
@@ -111,14 +150,11 @@ QRect DrawingSurface::innerRect() const {
 }
 
 QPointF DrawingSurface::toWidget(double x, double y) const {
-    const Scale& s = list_.scale();
-    const QRect inner = innerRect();
-    const double sx = s.width != 0.0f ? inner.width() / static_cast<double>(s.width) : 0.0;
-    const double sy = s.height != 0.0f ? inner.height() / static_cast<double>(s.height) : 0.0;
-    return {inner.left() + (x - s.left) * sx, inner.top() + (y - s.top) * sy};
+    return UserToWidget(list_.scale(), innerRect())(x, y);
 }
 
 void DrawingSurface::paintEvent(QPaintEvent*) {
+    paintScheduled_ = false;
     QPainter painter(this);
     const QRect inner = innerRect();
     painter.fillRect(rect(), palette().color(QPalette::Window));
@@ -136,22 +172,79 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     const Scale& s = list_.scale();
     const double pixelsPerUnitX =
         s.width != 0.0f ? inner.width() / std::abs(static_cast<double>(s.width)) : 0.0;
+    const UserToWidget toPixels(s, inner);
+
+    // Runs of lines in the same pen go to the painter together, and the pen is only set
+    // when it changes: a deep cove is a few thousand short lines.
+    std::vector<QLineF> run;
+    run.reserve(list_.primitives().size());
+    bool penSet = false;
+    std::optional<Rgb> penColour;
+    LineStyle penStyle = LineStyle::Solid;
+    bool pointsRepeat = false;  // a repeated point leaves the picture as it is
+
+    // Most of those lines are shorter than a pixel: both ends snap to the same pixel centre,
+    // and the painter sets that one pixel to the full pen colour. Set again in the same
+    // solid, opaque pen it stays as it is, so each such pixel is drawn once per run.
+    // One pen pixel per device pixel: the grid of pixels a point can set is in device pixels.
+    const double ratio = devicePixelRatioF();
+    const int penPixels = std::max(1, static_cast<int>(std::lround(ratio)));
+    const int gridScale = static_cast<int>(std::ceil(ratio));
+    const QRect logicalGrid = clipBox.toAlignedRect().adjusted(0, 0, 1, 1);
+    const QRect grid(logicalGrid.topLeft() * gridScale, logicalGrid.size() * gridScale);
+    const std::size_t gridSize = static_cast<std::size_t>(grid.width()) * grid.height();
+    if (pointStamps_.size() < gridSize) pointStamps_.assign(gridSize, 0);
+    const auto newRun = [&] {
+        if (++pointStamp_ == 0) {  // the stamps wrapped round: forget them all
+            std::fill(pointStamps_.begin(), pointStamps_.end(), 0);
+            pointStamp_ = 1;
+        }
+    };
+    const auto alreadySet = [&](QPointF pixel) {
+        const int x = static_cast<int>(std::floor(pixel.x() * ratio)) - grid.left();
+        const int y = static_cast<int>(std::floor(pixel.y() * ratio)) - grid.top();
+        if (!pointsRepeat || x < 0 || y < 0 || x >= grid.width() || y >= grid.height()) {
+            return false;
+        }
+        std::uint32_t& stamp = pointStamps_[static_cast<std::size_t>(y) * grid.width() + x];
+        if (stamp == pointStamp_) return true;
+        stamp = pointStamp_;
+        return false;
+    };
+    const auto drawRun = [&] {
+        if (!run.empty()) painter.drawLines(run.data(), static_cast<int>(run.size()));
+        run.clear();
+        newRun();
+    };
+    newRun();
 
     for (const Primitive& p : list_.primitives()) {
-        QPen pen(p.colour ? toQColor(*p.colour) : foreground_);
-        // One pixel wide at any pixel ratio.
-        pen.setWidthF(1.0);
-        pen.setCapStyle(Qt::FlatCap);
-        if (p.style == LineStyle::Dotted) pen.setStyle(Qt::DotLine);
-        painter.setPen(pen);
+        if (!penSet || p.colour != penColour || p.style != penStyle) {
+            drawRun();
+            QPen pen(p.colour ? toQColor(*p.colour) : foreground_);
+            // One pixel wide at any pixel ratio.
+            pen.setWidthF(1.0);
+            pen.setCapStyle(Qt::FlatCap);
+            if (p.style == LineStyle::Dotted) pen.setStyle(Qt::DotLine);
+            painter.setPen(pen);
+            penSet = true;
+            penColour = p.colour;
+            penStyle = p.style;
+            pointsRepeat = pen.style() == Qt::SolidLine && pen.color().alpha() == 255;
+        }
         if (p.kind == Primitive::Kind::Line) {
-            QPointF a = toWidget(p.x1, p.y1);
-            QPointF b = toWidget(p.x2, p.y2);
-            if (clipSegment(a, b, clipBox)) painter.drawLine(onPixel(a), onPixel(b));
+            QPointF a = toPixels(p.x1, p.y1);
+            QPointF b = toPixels(p.x2, p.y2);
+            if (!clipSegment(a, b, clipBox)) continue;
+            a = onPixel(a, ratio, penPixels);
+            b = onPixel(b, ratio, penPixels);
+            if (a == b && alreadySet(a)) continue;
+            run.emplace_back(a, b);
             continue;
         }
+        drawRun();
         // An arc is round on screen: its radius follows the x scale.
-        const QPointF centre = toWidget(p.x1, p.y1);
+        const QPointF centre = toPixels(p.x1, p.y1);
         const double radius = std::abs(p.r) * pixelsPerUnitX;
         if (!std::isfinite(radius) || radius > 1e5 ||
             !clipBox.adjusted(-radius, -radius, radius, radius).contains(centre)) {
@@ -165,6 +258,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
         path.arcTo(box, startDeg, spanDeg);
         painter.drawPath(path);
     }
+    drawRun();
 }
 
 void DrawingSurface::mousePressEvent(QMouseEvent* event) {

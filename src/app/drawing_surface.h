@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QWidget>
+#include <cstdint>
+#include <vector>
 
 #include "views/display_list.h"
 
@@ -38,9 +40,15 @@ class DrawingSurface : public QWidget, public Canvas {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void schedulePaint();
+
     DisplayList list_;
     QColor foreground_;
     bool pressed_ = false;
+    bool paintScheduled_ = false;
+    // Which pixels the current pen has already set as a single point (see paintEvent).
+    std::vector<std::uint32_t> pointStamps_;
+    std::uint32_t pointStamp_ = 0;
 };
 
 }  // namespace arcwright

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "adjust/step_rules.h"
+#include "app/accessibility.h"
 #include "app/angle_scroll_bar.h"
 #include "app/controls.h"
 #include "app/drawing_surface.h"
@@ -185,6 +186,7 @@ void Form1::RecomputeCove() {
     pi_ = kTenDigitPi;
     drawPlanView(*views_.picture2, inputs.boardAngleDeg, inputs.boardWidth, valueOf(out_.label4));
     UpdateAdjustedReadout();
+    updateDescriptions(*this);
 }
 
 void Form1::UpdateAdjustedReadout() {
@@ -206,6 +208,7 @@ void Form1::UpdateAllReadouts() {
     ShowFraction(valueOf(in_.text4), out_.width, readout::allWidth());
     ShowFraction(valueOf(in_.text3), out_.thickness, readout::allThickness());
     ShowFraction(valueOf(in_.text1), out_.blade, readout::allBladeHeight());
+    updateDescriptions(*this);
 }
 
 void Form1::chooseResolution(int denominator) {

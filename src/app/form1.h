@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "app/print_hooks.h"
 #include "fractions/shop_fraction.h"
 #include "geometry/cove_solver.h"
 #include "views/iso_view.h"
@@ -56,6 +57,10 @@ class Form1 : public QWidget {
     const SectionOutline& sectionOutline() const { return outline_; }
     const IsoTables& isoTables() const { return iso_; }
     int isoViewCalls() const { return isoViewCalls_; }
+
+    // Replaces the printer, print dialog and message box the Print button uses; empty hooks
+    // keep the desktop's own.
+    void setPrintHooks(PrintHooks hooks) { printHooks_ = std::move(hooks); }
 
   private:
     void createUi();
@@ -129,6 +134,7 @@ class Form1 : public QWidget {
     SectionOutline outline_;
     IsoTables iso_;
     int isoViewCalls_ = 0;
+    PrintHooks printHooks_;
 };
 
 }  // namespace arcwright

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "adjust/step_rules.h"
+#include "app/accessibility.h"
 #include "app/angle_scroll_bar.h"
 #include "app/controls.h"
 #include "app/drawing_surface.h"
@@ -66,6 +67,7 @@ void Form1::createUi() {
     createSurfaces();
     createWarnings();  // last, so the warning frame lies above everything
     setKeyboardOrder();
+    describeControls(*this);
 }
 
 void Form1::createTitle() {

@@ -1,5 +1,6 @@
 #include "app/look.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -32,29 +33,55 @@ QString sheetFontFamily() {
     return kSheetFamily;
 }
 
-QIcon appIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 64.0, size / 64.0);
+namespace {
+
+// Draws the icon at whatever size is asked for, when it is asked for: nothing is
+// drawn at start-up for sizes the desktop never shows.
+class CoveIconEngine : public QIconEngine {
+  public:
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        p->translate(rect.topLeft());
+        p->scale(rect.width() / 64.0, rect.height() / 64.0);
         // The board end, face down, with the cove scooped out of the face.
         QPainterPath board;
         board.addRoundedRect(QRectF(4, 16, 56, 32), 2, 2);
         QPainterPath cove;
         cove.addEllipse(QRectF(14, 30, 36, 36));
-        p.fillPath(board.subtracted(cove), QColor(196, 140, 80));
-        p.setPen(QPen(QColor(96, 56, 16), 2.5));
-        p.drawPath(board.subtracted(cove));
-        // Grain rings on the end.
-        p.setPen(QPen(QColor(150, 96, 48), 1.2));
-        p.drawArc(QRectF(-14, 4, 44, 40), 0, 90 * 16);
-        p.drawArc(QRectF(-6, 12, 28, 24), 0, 90 * 16);
-        icon.addPixmap(pixmap);
+        const QPainterPath end = board.subtracted(cove);
+        p->fillPath(end, QColor(196, 140, 80));
+        // Growth rings on the end grain, kept inside the board.
+        p->save();
+        p->setClipPath(end, Qt::IntersectClip);
+        p->setPen(QPen(QColor(150, 96, 48), 1.2));
+        p->drawArc(QRectF(-14, 4, 44, 40), 0, 90 * 16);
+        p->drawArc(QRectF(-6, 12, 28, 24), 0, 90 * 16);
+        p->restore();
+        p->setPen(QPen(QColor(96, 56, 16), 2.5));
+        p->drawPath(end);
+        p->restore();
     }
-    return icon;
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+
+    QIconEngine* clone() const override { return new CoveIconEngine; }
+};
+
+}  // namespace
+
+QIcon appIcon() {
+    return QIcon(new CoveIconEngine);  // the icon owns its engine
 }
 
 }  // namespace arcwright::look

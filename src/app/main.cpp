@@ -6,6 +6,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Arcwright"));
+    // Ties the window to its launcher, so the desktop shows the launcher's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ARCWRIGHT_APP_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(arcwright::look::appIcon());
     arcwright::look::installFontStandIns();

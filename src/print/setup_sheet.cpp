@@ -63,9 +63,9 @@ class CoveOutline {
 
   private:
     // The level past the last filled one has no width, which puts the apex on the centre
-    // line; nothing past the last level is read from the table.
+    // line; nothing outside the filled levels is read from the table.
     double width(int level) const {
-        return level <= levels_ ? (*widths_)[static_cast<std::size_t>(level)] : 0.0;
+        return level >= 1 && level <= levels_ ? (*widths_)[static_cast<std::size_t>(level)] : 0.0;
     }
 
     PaperPoint at(int level, double x) const {

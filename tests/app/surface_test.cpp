@@ -121,6 +121,40 @@ class SurfaceTest : public QObject {
         QVERIFY(anyPixelOf(image, QRect(5, 49, 90, 3), Qt::black));
     }
 
+    // A line shorter than a pixel sets one pixel; a deep cove sets the same few pixels many
+    // times over. Whatever was set last in a pixel is what shows, in every paint.
+    void pointsOnOnePixelShowTheLastPen_data() {
+        QTest::addColumn<QList<QColor>>("pens");
+        const QColor red(255, 0, 0);
+        const QColor yellow(255, 255, 0);
+        QTest::newRow("red twice") << QList<QColor>{red, red};
+        QTest::newRow("red then yellow") << QList<QColor>{red, yellow};
+        QTest::newRow("red, yellow, red") << QList<QColor>{red, yellow, red};
+        QTest::newRow("yellow, red twice, yellow") << QList<QColor>{yellow, red, red, yellow};
+    }
+    void pointsOnOnePixelShowTheLastPen() {
+        QFETCH(QList<QColor>, pens);
+        QWidget host;
+        DrawingSurface surface(QStringLiteral("Surface"), Qt::white, &host);
+        surface.setGeometry(0, 0, 100, 100);
+        surface.setScale(0, 0, 100, 100);
+        for (const QColor& pen : pens) {
+            const Rgb colour{std::uint8_t(pen.red()), std::uint8_t(pen.green()),
+                             std::uint8_t(pen.blue())};
+            surface.drawLine(50, 50, 50, 50, colour);
+            surface.drawLine(50.2f, 50.2f, 50.3f, 50.3f, colour);
+        }
+        const QPoint at = surface.toWidget(50, 50).toPoint();
+        const QRect around(at - QPoint(2, 2), QSize(5, 5));
+        for (int paint = 1; paint <= 2; ++paint) {
+            const QImage image = surface.grab().toImage();
+            QVERIFY2(anyPixelOf(image, around, pens.last(), 0), qPrintable(QString::number(paint)));
+            for (const QColor& pen : pens) {
+                if (pen != pens.last()) QVERIFY(!anyPixelOf(image, around, pen, 0));
+            }
+        }
+    }
+
     void clickOnIsoViewRedraws() {
         const auto window = openWindow();
         auto* iso = control<DrawingSurface>(*window, "Picture4");

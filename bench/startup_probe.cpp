@@ -1,0 +1,19 @@
+// The program's own start-up, step for step as its main() does it, ending right after
+// the window is first painted: what a user waits for before the window is there.
+#include <QApplication>
+
+#include "app/form1.h"
+#include "app/look.h"
+#include "first_paint.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Arcwright"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(arcwright::look::appIcon());
+    arcwright::look::installFontStandIns();
+    arcwright::Form1 window;
+    new QuitAfterFirstPaint(&window);
+    window.show();
+    return QApplication::exec();
+}

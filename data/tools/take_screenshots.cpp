@@ -1,0 +1,68 @@
+// Pictures for the user guide, taken from the real window:
+//   take_screenshots OUTDIR SHEET.pdf
+// writes OUTDIR/arcwright-warning.png (the window as it opens, with the safety note),
+// OUTDIR/arcwright-window.png (the start-up set-up once the note is closed) and prints the
+// set-up sheet of that set-up through the Print button into SHEET.pdf.
+#include <QApplication>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+#include <memory>
+
+#include "app/form1.h"
+#include "app/look.h"
+
+namespace {
+
+bool save(QWidget& window, const QString& path) {
+    const bool saved = window.grab().save(path);
+    std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    arcwright::look::installFontStandIns();
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: take_screenshots OUTDIR SHEET.pdf\n");
+        return 2;
+    }
+    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    const QString sheet = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+
+    arcwright::Form1 window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    if (!save(window, outDir + QStringLiteral("/arcwright-warning.png"))) return 1;
+
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command12")), Qt::LeftButton);
+    if (!save(window, outDir + QStringLiteral("/arcwright-window.png"))) return 1;
+
+    // The Print button, with a PDF file standing in for the default printer.
+    arcwright::PrintHooks hooks;
+    hooks.defaultPrinter = [sheet] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(sheet);
+        return printer;
+    };
+    bool told = false;
+    hooks.tell = [&told](const QString& message) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        told = true;
+    };
+    window.setPrintHooks(hooks);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    if (told || !QFileInfo::exists(sheet)) {
+        std::fprintf(stderr, "the set-up sheet was not printed\n");
+        return 1;
+    }
+    std::printf("printed %s\n", qPrintable(sheet));
+    return 0;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+// Property checks shared by the fuzz targets. A broken property aborts with the input
+// that broke it, so libFuzzer keeps the input as a crash artifact.
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace arcwright::fuzzing {
+
+// The input currently being tried, for the failure message.
+inline std::string_view& currentInput() {
+    static std::string_view input;
+    return input;
+}
+
+[[noreturn]] inline void fail(const char* what, std::string_view detail) {
+    std::fprintf(stderr, "\nPROPERTY BROKEN: %s\n  detail: \"%.*s\"\n  input (%zu bytes): \"", what,
+                 static_cast<int>(detail.size() > 300 ? 300 : detail.size()), detail.data(),
+                 currentInput().size());
+    for (const char c : currentInput().substr(0, 300)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isprint(u) && c != '"' && c != '\\') {
+            std::fputc(c, stderr);
+        } else {
+            std::fprintf(stderr, "\\x%02x", u);
+        }
+    }
+    std::fprintf(stderr, "\"\n");
+    std::abort();
+}
+
+inline void check(bool ok, const char* what, std::string_view detail = {}) {
+    if (!ok) fail(what, detail);
+}
+
+// True when a text shows a non-finite number the way C or C++ would write one: "nan",
+// "-nan", "inf", "infinity", in any case.
+inline bool showsNonFinite(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
+}
+
+inline void checkText(std::string_view text, const char* where) {
+    check(!showsNonFinite(text), where, text);
+}
+
+}  // namespace arcwright::fuzzing

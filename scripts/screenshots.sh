@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Makes the pictures of the user guide from the real program and puts them in docs/images/:
+# the window as it opens, the window with the start-up set-up, and the printed set-up sheet
+# of that set-up (printed through the Print button to a PDF file, then rendered).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+cmake --preset default
+cmake --build --preset default --target arcwright_screenshots
+
+images="$PWD/docs/images"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$images"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+QT_QPA_PLATFORM=offscreen ./build/src/app/arcwright_screenshots "$images" "$work/sheet.pdf"
+
+# The sheet's drawing and text fill the top of the page: render it at screen resolution and
+# keep the part with something on it, with a white margin.
+pdftoppm -png -r 96 -singlefile "$work/sheet.pdf" "$work/sheet"
+convert "$work/sheet.png" -trim +repage -bordercolor white -border 24 \
+  -strip -define png:compression-level=9 "$images/arcwright-sheet.png"
+
+for f in "$images"/arcwright-*.png; do
+  printf '%s  %s bytes  %s\n' "$(basename "$f")" "$(stat -c %s "$f")" \
+    "$(identify -format '%wx%h' "$f")"
+done

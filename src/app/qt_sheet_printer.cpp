@@ -1,0 +1,134 @@
+#include "app/qt_sheet_printer.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPen>
+#include <QPrinter>
+#include <QRectF>
+
+#include "app/print_queue.h"
+
+namespace arcwright {
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+
+QString text(const char* source) {
+    return QCoreApplication::translate("QtSheetPrinter", source);
+}
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtSheetPrinter::QtSheetPrinter(QPrinter& printer)
+    : printer_(printer), spool_(QueueSpool::divert(printer)), family_(QFont().family()) {}
+
+QtSheetPrinter::~QtSheetPrinter() {
+    // A page given up half way is discarded rather than sent.
+    if (page_ == Page::Open) {
+        printer_.abort();
+        painter_.end();
+    }
+}
+
+void QtSheetPrinter::setUnitPoints() {
+    // The printer's own resolution, never the screen's.
+    scaleX_ = printer_.logicalDpiX() / kPointsPerInch;
+    scaleY_ = printer_.logicalDpiY() / kPointsPerInch;
+}
+
+void QtSheetPrinter::setFontName(std::string_view family) {
+    family_ = fromUtf8(family);
+}
+
+void QtSheetPrinter::setFontSize(double points) {
+    fontSize_ = points;
+}
+
+void QtSheetPrinter::setEmphasis(bool on) {
+    emphasis_ = on;
+}
+
+void QtSheetPrinter::setTextPosition(float x, float y) {
+    position_ = QPointF(x, y);
+}
+
+void QtSheetPrinter::drawLine(float x1, float y1, float x2, float y2) {
+    if (!openPage()) return;
+    painter_.drawLine(QLineF(toDevice(x1, y1), toDevice(x2, y2)));
+}
+
+void QtSheetPrinter::drawRectangle(float x1, float y1, float x2, float y2) {
+    if (!openPage()) return;
+    painter_.drawRect(QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized());
+}
+
+void QtSheetPrinter::printText(std::string_view text, bool lineBreak) {
+    if (!openPage()) return;
+    const QFont font = currentFont();
+    const QString line = fromUtf8(text);
+    // Metrics at the printer's resolution, in device pixels.
+    const QFontMetricsF metrics(font, &printer_);
+    const QPointF topLeft = toDevice(position_.x(), position_.y());
+    painter_.setFont(font);
+    painter_.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), line);
+    if (lineBreak) {
+        position_ = QPointF(0.0, position_.y() + metrics.lineSpacing() / scaleY_);
+    } else {
+        position_.rx() += metrics.horizontalAdvance(line) / scaleX_;
+    }
+}
+
+bool QtSheetPrinter::endDocument() {
+    switch (page_) {
+        case Page::Failed:
+            return false;
+        case Page::NotOpened:
+        case Page::Ended:
+            // Nothing was drawn, so there is no page to send.
+            return true;
+        case Page::Open:
+            break;
+    }
+    page_ = Page::Ended;
+    if (!painter_.end() || printer_.printerState() == QPrinter::Error) {
+        failure_ = text("The page could not be finished.");
+        return false;
+    }
+    if (spool_ && !spool_->send(failure_)) return false;
+    return true;
+}
+
+bool QtSheetPrinter::openPage() {
+    if (page_ == Page::Open) return true;
+    if (page_ != Page::NotOpened) return false;
+    if (!painter_.begin(&printer_)) {
+        page_ = Page::Failed;
+        failure_ = printer_.outputFileName().isEmpty() || spool_
+                       ? text("The printer %1 could not be opened.").arg(printer_.printerName())
+                       : text("The file %1 could not be written.").arg(printer_.outputFileName());
+        return false;
+    }
+    page_ = Page::Open;
+    // One dot of the printer: the finest line it draws, to trace the cove by.
+    painter_.setPen(QPen(Qt::black, 0.0));
+    painter_.setBrush(Qt::NoBrush);
+    return true;
+}
+
+QPointF QtSheetPrinter::toDevice(double x, double y) const {
+    return {x * scaleX_, y * scaleY_};
+}
+
+QFont QtSheetPrinter::currentFont() const {
+    QFont font(family_);
+    font.setPointSizeF(fontSize_);
+    font.setBold(emphasis_);
+    return font;
+}
+
+}  // namespace arcwright

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QPointF>
+#include <QString>
+#include <memory>
+
+#include "print/sheet_printer.h"
+
+class QPrinter;
+
+namespace arcwright {
+
+class QueueSpool;
+
+// The set-up sheet on a Qt printer. Coordinates are points scaled from the printer's own
+// resolution, with the origin at the top left of the printable area; nothing is fitted to
+// the page, so an inch of board is an inch on paper. The page opens with the first drawing
+// or text and is sent by endDocument().
+class QtSheetPrinter final : public SheetPrinter {
+  public:
+    // `printer` must outlive this object and is used for one page only.
+    explicit QtSheetPrinter(QPrinter& printer);
+    ~QtSheetPrinter() override;
+    QtSheetPrinter(const QtSheetPrinter&) = delete;
+    QtSheetPrinter& operator=(const QtSheetPrinter&) = delete;
+
+    void setUnitPoints() override;
+    void setFontName(std::string_view family) override;
+    void setFontSize(double points) override;
+    void setEmphasis(bool on) override;
+    void setTextPosition(float x, float y) override;
+    void drawLine(float x1, float y1, float x2, float y2) override;
+    void drawRectangle(float x1, float y1, float x2, float y2) override;
+    void printText(std::string_view text, bool lineBreak) override;
+    bool endDocument() override;
+
+    // Why the page was not printed, for the user; empty while nothing has failed.
+    const QString& failure() const { return failure_; }
+
+  private:
+    enum class Page { NotOpened, Open, Failed, Ended };
+
+    bool openPage();
+    QPointF toDevice(double x, double y) const;
+    QFont currentFont() const;
+
+    QPrinter& printer_;
+    QPainter painter_;
+    std::unique_ptr<QueueSpool> spool_;
+    Page page_ = Page::NotOpened;
+    QString failure_;
+
+    // Device pixels per unit; 1 until the unit is set to points.
+    double scaleX_ = 1.0;
+    double scaleY_ = 1.0;
+
+    QString family_;
+    double fontSize_ = 12.0;
+    bool emphasis_ = false;
+    QPointF position_;  // current text position, top left of the next text, in units
+};
+
+}  // namespace arcwright

@@ -1,0 +1,596 @@
+// The Print button on the real window: the sheet as it comes out of Qt's printer binding
+// as a PDF file and, when a print service is up, out of a real CUPS queue; what the user is
+// told when there is no printer or the queue refuses; and that printing changes nothing.
+#include <pwd.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "app/qt_sheet_printer.h"
+#include "window_harness.h"
+
+using namespace arcwright;
+using namespace arcwright::testing;
+
+namespace {
+
+constexpr int kRenderDpi = 200;
+// The cove is measured where its flanks stand this far into the board from the face: level 5
+// of the profile, 5 pixels up at the rendering resolution.
+constexpr int kMouthLevel = 5;
+constexpr double kLevelInches = 0.005;
+const QString kQueue = QStringLiteral("PDF");
+
+struct ToolRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun run(const QString& program, const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    ToolRun result;
+    if (!process.waitForStarted(10'000) || !process.waitForFinished(60'000)) {
+        result.err = process.errorString();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+// The page's text lines as pdftotext lays them out, blank lines dropped and runs of blanks
+// collapsed: the PDF does not keep the exact count of spaces.
+QStringList textLines(const QString& pdf) {
+    const ToolRun text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, "-"});
+    if (text.exitCode != 0) return {QStringLiteral("<pdftotext failed: %1>").arg(text.err)};
+    QStringList lines;
+    for (QString line : text.out.split(QLatin1Char('\n'))) {
+        line = line.simplified();
+        if (!line.isEmpty() && line != QLatin1String("\f")) lines << line;
+    }
+    return lines;
+}
+
+struct SheetText {
+    QString width = QStringLiteral("4.");
+    QString thickness = QStringLiteral("0.75");
+    QString angle = QStringLiteral("45");
+    QString blade = QStringLiteral("0.5");
+    QString cut = QStringLiteral("3.082 in. ( 3 1/16+ in. )");
+    QString resolution = QStringLiteral("16");
+};
+
+// The text of the sheet, the start-up set-up unless told otherwise.
+QStringList sheetText(const SheetText& t = {}) {
+    return {QStringLiteral("Arcwright 1.0"),
+            QStringLiteral("By Verrow"),
+            QStringLiteral("Board width = %1 in.").arg(t.width),
+            QStringLiteral("Board thickness = %1 in.").arg(t.thickness),
+            QStringLiteral("Board angle to saw blade =%1°").arg(t.angle),
+            QStringLiteral("Blade height =%1 in.").arg(t.blade),
+            QStringLiteral("Cut width =%1").arg(t.cut),
+            QStringLiteral("Resolution was set to: %1").arg(t.resolution)};
+}
+
+int pageCount(const QString& pdf) {
+    const ToolRun info = run(QStringLiteral("pdfinfo"), {pdf});
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info.out);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// What of the drawing can be measured on the printed page, in inches.
+struct BoardOnPaper {
+    QRectF board;          // the board's rectangle, from the page's top left
+    double apexDepth = 0;  // how far the cove reaches up from the face, on the centre line
+    double mouthLeft = 0;  // the flanks at level kMouthLevel, from the board's left edge
+    double mouthRight = 0;
+};
+
+bool dark(const QImage& image, int x, int y) {
+    return qGray(image.pixel(x, y)) < 160;
+}
+
+// Longest run of dark pixels in a row: only the board's long edges are an inch or more.
+std::pair<int, int> longestRun(const QImage& image, int y) {
+    std::pair<int, int> best{0, -1};
+    int start = -1;
+    for (int x = 0; x <= image.width(); ++x) {
+        const bool on = x < image.width() && dark(image, x, y);
+        if (on && start < 0) start = x;
+        if (!on && start >= 0) {
+            if (x - 1 - start > best.second - best.first) best = {start, x - 1};
+            start = -1;
+        }
+    }
+    return best;
+}
+
+std::optional<BoardOnPaper> measureBoard(const QString& pdf, const QString& workDir) {
+    const QString prefix = workDir + QStringLiteral("/page");
+    const ToolRun render =
+        // Without anti-aliasing, so the one-dot lines come out solid black.
+        run(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QString::number(kRenderDpi), QStringLiteral("-aa"),
+             QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"),
+             QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, prefix});
+    QImage page(prefix + QStringLiteral(".png"));
+    if (render.exitCode != 0 || page.isNull()) return std::nullopt;
+
+    int top = -1;
+    int bottom = -1;
+    int left = 0;
+    int right = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        const auto [from, to] = longestRun(page, y);
+        if (to - from < kRenderDpi) continue;
+        if (top < 0) {
+            top = y;
+            left = from;
+            right = to;
+        } else if (y > top + 2) {
+            bottom = y;
+        }
+    }
+    if (top < 0 || bottom < 0) return std::nullopt;
+
+    const double dpi = kRenderDpi;
+    BoardOnPaper found;
+    found.board = QRectF(left / dpi, top / dpi, (right - left) / dpi, (bottom - top) / dpi);
+    const int centre = (left + right) / 2;
+    for (int y = top + 3; y < bottom - 2; ++y) {
+        if (dark(page, centre, y)) {
+            found.apexDepth = (bottom - y) / dpi;
+            break;
+        }
+    }
+    const int nearFace = bottom - static_cast<int>(std::lround(kMouthLevel * kLevelInches * dpi));
+    // From the centre line outward, so text overlapping a deep board's end is not taken
+    // for the cove.
+    int mouthLeft = centre;
+    int mouthRight = centre;
+    while (mouthLeft > left && !dark(page, mouthLeft, nearFace)) --mouthLeft;
+    while (mouthRight < right && !dark(page, mouthRight, nearFace)) ++mouthRight;
+    found.mouthLeft = (mouthLeft - left) / dpi;
+    found.mouthRight = (mouthRight - left) / dpi;
+    return found;
+}
+
+// Where pdftotext places a word: the top left of its box, in points from the page's corner.
+std::optional<QPointF> wordTopLeft(const QString& pdf, const QString& word) {
+    const ToolRun boxes = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, "-"});
+    const QRegularExpression wordBox(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>%1</word>")
+            .arg(QRegularExpression::escape(word)));
+    const auto match = wordBox.match(boxes.out);
+    if (!match.hasMatch()) return std::nullopt;
+    return QPointF(match.captured(1).toDouble(), match.captured(2).toDouble());
+}
+
+// What printing could disturb: every caption and box with its colour, the results of the
+// last recomputation, and the look of the whole window (options, scroll bar, views).
+struct WindowState {
+    QStringList values;
+    QImage look;
+};
+
+WindowState snapshot(Form1& window) {
+    WindowState state;
+    for (const auto* label : window.findChildren<QLabel*>()) {
+        state.values << QStringLiteral("%1 '%2' %3")
+                            .arg(label->objectName(), label->text())
+                            .arg(label->isHidden());
+    }
+    for (const auto* edit : window.findChildren<QLineEdit*>()) {
+        state.values << QStringLiteral("%1 '%2' %3")
+                            .arg(edit->objectName(), edit->text(),
+                                 edit->palette().color(QPalette::Base).name());
+    }
+    const CoveSolution& s = window.solution();
+    state.values << QStringLiteral("levels %1, profile %2, 1/%3")
+                        .arg(s.pointCount)
+                        .arg(qHashBits(s.profileWidth.data(), sizeof(s.profileWidth)))
+                        .arg(window.minFraction());
+    state.look = window.grab().toImage();
+    return state;
+}
+
+void expectUnchanged(const WindowState& before, Form1& window) {
+    const WindowState after = snapshot(window);
+    QCOMPARE(after.values, before.values);
+    QVERIFY2(after.look == before.look, "the window looks different after printing");
+}
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString& file) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(file);
+    return printer;
+}
+
+// Stands in for the desktop: records what the user is told and answers the print dialog.
+struct Desk {
+    QStringList told;
+    int dialogs = 0;
+    QString dialogChoosesFile;  // empty: the dialog is cancelled
+
+    PrintHooks hooks(std::function<std::unique_ptr<QPrinter>()> defaultPrinter = {}) {
+        PrintHooks h;
+        h.defaultPrinter = std::move(defaultPrinter);
+        h.tell = [this](const QString& message) { told << message; };
+        h.choosePrinter = [this](QPrinter& printer) {
+            ++dialogs;
+            if (dialogChoosesFile.isEmpty()) return false;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dialogChoosesFile);
+            return true;
+        };
+        return h;
+    }
+};
+
+QPushButton* printButton(const Form1& window) {
+    auto* button = control<QPushButton>(window, "Command1");
+    return button && button->isVisible() && button->isEnabled() ? button : nullptr;
+}
+
+void prepare(Form1& window, const QString& setup) {
+    if (setup == QLatin1String("too wide")) {
+        box(window, "Text4")->setText(QStringLiteral("2"));
+        QVERIFY(control<QLabel>(window, "Label2")->isVisible());
+    } else if (setup == QLatin1String("deep cove")) {
+        // More levels than an outline of 1000 points holds; the text block overlaps the board.
+        box(window, "Text4")->setText(QStringLiteral("6"));
+        box(window, "Text3")->setText(QStringLiteral("2.7"));
+        box(window, "Text2")->setText(QStringLiteral("20"));
+        box(window, "Text1")->setText(QStringLiteral("2.6"));
+        QVERIFY(window.solution().pointCount > 499);
+    } else if (setup == QLatin1String("32nds")) {
+        control<QAbstractButton>(window, "Option5")->click();
+        QCOMPARE(window.minFraction(), 32);
+    } else if (setup == QLatin1String("blade height high")) {
+        control<QAbstractButton>(window, "Option3")->click();
+        control<QAbstractButton>(window, "Command9")->click();  // 1/4 in. up: refused
+        QVERIFY(control<QLabel>(window, "Label1")->isVisible());
+    }
+}
+
+// The cups-pdf queue's output folder, as its configuration names it for this user.
+QString cupsPdfFolder() {
+    QString folder = QStringLiteral("${HOME}/PDF");
+    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
+    if (conf.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        for (const QString& line : QString::fromUtf8(conf.readAll()).split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1String("Out "))) folder = line.mid(4).trimmed();
+        }
+    }
+    if (const passwd* user = getpwuid(getuid())) {
+        folder.replace(QLatin1String("${HOME}"), QString::fromLocal8Bit(user->pw_dir));
+        folder.replace(QLatin1String("${USER}"), QString::fromLocal8Bit(user->pw_name));
+    }
+    return folder;
+}
+
+QStringList pdfsIn(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+}
+
+// The first new PDF in `folder` once it is complete (cups-pdf names each after its job),
+// waiting up to 30 s.
+QString awaitNewPdf(const QString& folder, const QStringList& before) {
+    const QDeadlineTimer deadline(30'000);
+    while (!deadline.hasExpired()) {
+        for (const QString& name : pdfsIn(folder)) {
+            const QString path = folder + QLatin1Char('/') + name;
+            if (!before.contains(name) && pageCount(path) == 1) return path;
+        }
+        QTest::qWait(250);
+    }
+    return {};
+}
+
+// Whether the default printer is a running cups-pdf queue this test can read back from.
+QString cupsQueueUnavailable() {
+    if (!run(QStringLiteral("lpstat"), {QStringLiteral("-r")})
+             .out.contains(QLatin1String("scheduler is running"))) {
+        return QStringLiteral("the CUPS client tools are missing or the print service is down");
+    }
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull() || printer.printerName() != kQueue) {
+        return QStringLiteral("no default %1 queue; scripts/print-service.sh sets it up")
+            .arg(kQueue);
+    }
+    const ToolRun device = run(QStringLiteral("lpstat"), {QStringLiteral("-v"), kQueue});
+    if (!device.out.contains(QLatin1String("cups-pdf:/"))) {
+        return QStringLiteral("the %1 queue does not print through cups-pdf").arg(kQueue);
+    }
+    return {};
+}
+
+// The board's end on paper at full size, and the cove the window worked out rising from its
+// lower face on the centre line.
+void expectFullSizeDrawing(const QString& pdf, const Form1& window, QSizeF board, bool cove) {
+    const QTemporaryDir work;
+    const auto found = measureBoard(pdf, work.path());
+    QVERIFY(found);
+    const double pixel = 1.0 / kRenderDpi;
+    const auto near = [&](double measured, double expected, double slack) {
+        return qAbs(measured - expected) <= slack;
+    };
+    QVERIFY2(near(found->board.width(), board.width(), 2.5 * pixel) &&
+                 near(found->board.height(), board.height(), 2.5 * pixel),
+             qPrintable(QStringLiteral("board %1 x %2 in.")
+                            .arg(found->board.width())
+                            .arg(found->board.height())));
+    if (!cove) return;
+    const CoveSolution& s = window.solution();
+    const double apex = kLevelInches * (s.pointCount + 1);
+    QVERIFY2(near(found->apexDepth, apex, 2.5 * pixel),
+             qPrintable(QStringLiteral("apex %1 in. up, not %2").arg(found->apexDepth).arg(apex)));
+    const double opening = found->mouthRight - found->mouthLeft;
+    const double expected = s.profileWidth[kMouthLevel];
+    // The flanks are steep near the face: a pixel up or down moves them more than a pixel.
+    QVERIFY2(near(opening, expected, 8 * pixel),
+             qPrintable(QStringLiteral("cove %1 in. wide, not %2").arg(opening).arg(expected)));
+    QVERIFY(near(found->mouthLeft + opening / 2, board.width() / 2, 2.5 * pixel));
+}
+
+}  // namespace
+
+class PrintTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+    }
+
+    void sheetOnPaper_data() {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("text");
+        QTest::addColumn<QSizeF>("board");  // inches
+        QTest::addColumn<bool>("cove");
+
+        QTest::newRow("start-up") << "start-up" << sheetText() << QSizeF(4, 0.75) << true;
+        QTest::newRow("too wide") << "too wide" << sheetText({.width = "2.", .cut = "0. in. ( / )"})
+                                  << QSizeF(2, 0.75) << false;
+        QTest::newRow("deep cove") << "deep cove"
+                                   << sheetText({.width = "6.",
+                                                 .thickness = "2.7",
+                                                 .angle = "20",
+                                                 .blade = "2.6",
+                                                 .cut = "3. in. ( 3 /+in. )"})
+                                   << QSizeF(6, 2.7) << true;
+        QTest::newRow("32nds") << "32nds" << sheetText({.resolution = "32"}) << QSizeF(4, 0.75)
+                               << true;
+        QTest::newRow("blade height high")
+            << "blade height high" << sheetText() << QSizeF(4, 0.75) << true;
+    }
+    void sheetOnPaper() {
+        QFETCH(QString, setup);
+        QFETCH(QStringList, text);
+        QFETCH(QSizeF, board);
+        QFETCH(bool, cove);
+
+        const auto window = openWindow();
+        prepare(*window, setup);
+        const QString pdf = dir_->filePath(QStringLiteral("sheet.pdf"));
+        Desk desk;
+        window->setPrintHooks(desk.hooks([&] { return pdfPrinter(pdf); }));
+        const WindowState before = snapshot(*window);
+
+        QVERIFY(printButton(*window));
+        printButton(*window)->click();
+
+        QCOMPARE(desk.told, QStringList());
+        QCOMPARE(desk.dialogs, 0);
+        expectUnchanged(before, *window);
+        QCOMPARE(pageCount(pdf), 1);
+        QCOMPARE(textLines(pdf), text);
+
+        expectFullSizeDrawing(pdf, *window, board, cove);
+    }
+
+    // The start-up cove reaches 0.505 in. up from the face; the text block starts 180 pt
+    // below the board's top edge, 10 pt in, in bold Times New Roman's stand-in.
+    void layoutOfTheStartUpSheet() {
+        const auto window = openWindow();
+        const QString pdf = dir_->filePath(QStringLiteral("sheet.pdf"));
+        Desk desk;
+        QPointF printable;  // top left of the printable area, points
+        window->setPrintHooks(desk.hooks([&] {
+            auto printer = pdfPrinter(pdf);
+            printable = printer->pageLayout().paintRectPoints().topLeft();
+            return printer;
+        }));
+        printButton(*window)->click();
+
+        const auto found = measureBoard(pdf, dir_->path());
+        QVERIFY(found);
+        QVERIFY2(qAbs(found->apexDepth - 0.505) < 2.5 / kRenderDpi,
+                 qPrintable(QString::number(found->apexDepth)));
+
+        // The board's corner is the origin: the top left of the printable area.
+        const QPointF origin = found->board.topLeft() * 72.0;
+        QVERIFY2((origin - printable).manhattanLength() < 1.5,
+                 qPrintable(
+                     QStringLiteral("board corner at %1, %2 pt").arg(origin.x()).arg(origin.y())));
+        const auto title = wordTopLeft(pdf, QStringLiteral("Arcwright"));
+        QVERIFY(title);
+        QVERIFY2(
+            qAbs(title->x() - origin.x() - 10) < 1.5 && qAbs(title->y() - origin.y() - 180) < 1.5,
+            qPrintable(QStringLiteral("title at %1, %2 pt from the board's corner")
+                           .arg(title->x() - origin.x())
+                           .arg(title->y() - origin.y())));
+        // The following lines start at the left edge of the printable area, one line of
+        // 15-point type apart.
+        const auto width = wordTopLeft(pdf, QStringLiteral("width"));
+        const auto thickness = wordTopLeft(pdf, QStringLiteral("thickness"));
+        const auto resolution = wordTopLeft(pdf, QStringLiteral("Resolution"));
+        const auto cut = wordTopLeft(pdf, QStringLiteral("Cut"));
+        QVERIFY(width && thickness && resolution && cut);
+        QVERIFY(qAbs(cut->x() - origin.x()) < 1.0);
+        const double line = resolution->y() - cut->y();
+        QVERIFY2(line > 15 && line < 19, qPrintable(QString::number(line)));
+        QVERIFY(qAbs(thickness->y() - width->y() - 2 * line) < 0.5);
+
+        const ToolRun fonts = run(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY2(fonts.out.contains(QLatin1String("LiberationSerif-Bold")), qPrintable(fonts.out));
+        QVERIFY2(fonts.out.contains(QRegularExpression(QStringLiteral("LiberationSerif\\s"))),
+                 qPrintable(fonts.out));
+    }
+
+    // Text without a line break leaves the position after it; a break returns to the left
+    // edge one line down.
+    void textContinuesOrBreaks() {
+        const QString pdf = dir_->filePath(QStringLiteral("text.pdf"));
+        const auto printer = pdfPrinter(pdf);
+        const QPointF printable = printer->pageLayout().paintRectPoints().topLeft();
+        QtSheetPrinter sheet(*printer);
+        sheet.setUnitPoints();
+        sheet.setFontName("Times New Roman");
+        sheet.setFontSize(15);
+        sheet.setTextPosition(100, 50);
+        sheet.printText("Left ", false);
+        sheet.printText("Right", true);
+        sheet.printText("Next", true);
+        QVERIFY(sheet.endDocument());
+
+        const auto left = wordTopLeft(pdf, QStringLiteral("Left"));
+        const auto right = wordTopLeft(pdf, QStringLiteral("Right"));
+        const auto next = wordTopLeft(pdf, QStringLiteral("Next"));
+        QVERIFY(left && right && next);
+        QVERIFY(qAbs(left->x() - printable.x() - 100) < 1.0);
+        QVERIFY(qAbs(left->y() - printable.y() - 50) < 1.5);
+        // "Left " is about two 15-point ems wide.
+        QVERIFY2(right->x() - left->x() > 20 && right->x() - left->x() < 38,
+                 qPrintable(QString::number(right->x() - left->x())));
+        QCOMPARE(right->y(), left->y());
+        QVERIFY(qAbs(next->x() - printable.x()) < 1.0);
+        QVERIFY2(next->y() - left->y() > 15 && next->y() - left->y() < 19,
+                 qPrintable(QString::number(next->y() - left->y())));
+    }
+
+    // Trouble before the page goes out: the user is told, and nothing in the window moves.
+    void printerTrouble_data() {
+        QTest::addColumn<bool>("defaultPrinter");  // false: none is set up
+        QTest::addColumn<bool>("dialogChoosesFile");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<int>("dialogs");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("no printer, dialog cancelled")
+            << false << false << "No printer" << 1 << false;
+        QTest::newRow("no printer, PDF file chosen") << false << true << "No printer" << 1 << true;
+        QTest::newRow("file cannot be written")
+            << true << false << "missing-folder/sheet.pdf could not be written" << 0 << false;
+    }
+    void printerTrouble() {
+        QFETCH(bool, defaultPrinter);
+        QFETCH(bool, dialogChoosesFile);
+        QFETCH(QString, told);
+        QFETCH(int, dialogs);
+        QFETCH(bool, printed);
+
+        const auto window = openWindow();
+        Desk desk;
+        const QString chosen = dir_->filePath(QStringLiteral("chosen.pdf"));
+        if (dialogChoosesFile) desk.dialogChoosesFile = chosen;
+        const QString unwritable = dir_->filePath(QStringLiteral("missing-folder/sheet.pdf"));
+        window->setPrintHooks(desk.hooks([&]() -> std::unique_ptr<QPrinter> {
+            return defaultPrinter ? pdfPrinter(unwritable) : nullptr;
+        }));
+        const WindowState before = snapshot(*window);
+        if (defaultPrinter) QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+
+        printButton(*window)->click();
+
+        QCOMPARE(desk.told.size(), 1);
+        QVERIFY2(desk.told.first().contains(told), qPrintable(desk.told.first()));
+        QCOMPARE(desk.dialogs, dialogs);
+        expectUnchanged(before, *window);
+        QCOMPARE(QFileInfo::exists(chosen), printed);
+        if (printed) QCOMPARE(textLines(chosen), sheetText());
+    }
+
+    // Run by app.print_test.without_service with the print service out of reach: the real
+    // printer look-up finds none, the user is told and offered the dialog.
+    void withoutPrintService() {
+        if (!QPrinterInfo::defaultPrinter().isNull()) {
+            QSKIP("a default printer is set up here; app.print_test.without_service covers this");
+        }
+        const auto window = openWindow();
+        Desk desk;
+        window->setPrintHooks(desk.hooks());
+        const WindowState before = snapshot(*window);
+
+        QTest::mouseClick(printButton(*window), Qt::LeftButton);
+
+        QCOMPARE(desk.told.size(), 1);
+        QCOMPARE(desk.dialogs, 1);
+        expectUnchanged(before, *window);
+    }
+
+    // A real print: the Print button on the default CUPS queue, which writes a PDF.
+    void throughThePrintService() {
+        if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
+        const QString folder = cupsPdfFolder();
+        const QStringList before = pdfsIn(folder);
+        const auto window = openWindow();
+        Desk desk;
+        window->setPrintHooks(desk.hooks());  // the real default printer
+        const WindowState unchanged = snapshot(*window);
+
+        QTest::mouseClick(printButton(*window), Qt::LeftButton);
+
+        QCOMPARE(desk.told, QStringList());
+        QCOMPARE(desk.dialogs, 0);
+        expectUnchanged(unchanged, *window);
+        const QString pdf = awaitNewPdf(folder, before);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no new PDF in %1").arg(folder)));
+        QCOMPARE(textLines(pdf), sheetText());
+        const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
+        expectFullSizeDrawing(pdf, *window, QSizeF(4, 0.75), true);
+    }
+
+    // A queue that refuses jobs must not look like a printed sheet.
+    void refusedByTheQueue() {
+        if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
+        QCOMPARE(run(QStringLiteral("cupsreject"), {kQueue}).exitCode, 0);
+        const auto accept = qScopeGuard([] { run(QStringLiteral("cupsaccept"), {kQueue}); });
+        const auto window = openWindow();
+        Desk desk;
+        window->setPrintHooks(desk.hooks());
+        const WindowState before = snapshot(*window);
+
+        printButton(*window)->click();
+
+        QCOMPARE(desk.told.size(), 1);
+        QVERIFY2(desk.told.first().contains(kQueue), qPrintable(desk.told.first()));
+        QCOMPARE(desk.dialogs, 0);
+        expectUnchanged(before, *window);
+    }
+
+  private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+ARCWRIGHT_WINDOW_TEST_MAIN(PrintTest)
+#include "print_test.moc"
