@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Arcwright and runs every test: the plain build,
-# then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds Arcwright and runs every test: the plain build, the
+# fuzz targets, then the whole suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (last, so the run ends on the test summary).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,10 +13,10 @@ cmake --preset default
 cmake --build --preset default
 ctest --preset default
 
+# The number text, fraction and recomputation fuzz targets, about 30 s each, built with
+# clang under the sanitizers; a crash or a broken property fails the run.
+bash scripts/fuzz.sh
+
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
-
-# The number text, fraction and recomputation fuzz targets, about 30 s each, built with
-# clang under the same sanitizers; a crash or a broken property fails the run.
-bash scripts/fuzz.sh

@@ -28,7 +28,6 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     label->setObjectName(name);
     label->setFont(font);
     label->setAutoFillBackground(false);
-    label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
     if (colour) {

@@ -8,20 +8,27 @@
 
 namespace arcwright::look {
 namespace {
-const QString kWindowFamily = QStringLiteral("MS Sans Serif");
-const QString kSheetFamily = QStringLiteral("Times New Roman");
+// The classic desktop faces the window and the sheet were laid out in, and their
+// metric-compatible stand-ins from the Liberation family (DejaVu as a last resort).
+constexpr const char* kWindowFamily = "MS Sans Serif";
+constexpr const char* kWindowStandIn = "Liberation Sans";
+constexpr const char* kSheetFamily = "Times New Roman";
+constexpr const char* kSheetStandIn = "Liberation Serif";
 }  // namespace
 
 void installFontStandIns() {
-    // Liberation's faces are metric-compatible with the classic desktop faces.
-    QFont::insertSubstitutions(kWindowFamily,
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(
-        kSheetFamily, {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QString::fromLatin1(kWindowFamily),
+                               {QString::fromLatin1(kWindowStandIn), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QString::fromLatin1(kSheetFamily),
+                               {QString::fromLatin1(kSheetStandIn), QStringLiteral("DejaVu Serif")});
 }
 
 QFont windowFont(double points, bool bold, bool italic) {
-    QFont font(kWindowFamily);
+    // Asking for the stand-in by name spares the font database a miss and a fallback
+    // search for every face and size of the window.
+    QFont font;
+    font.setFamilies({QString::fromLatin1(kWindowStandIn), QStringLiteral("DejaVu Sans"),
+                      QString::fromLatin1(kWindowFamily)});
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     font.setItalic(italic);
@@ -30,7 +37,7 @@ QFont windowFont(double points, bool bold, bool italic) {
 }
 
 QString sheetFontFamily() {
-    return kSheetFamily;
+    return QString::fromLatin1(kSheetFamily);
 }
 
 namespace {
