@@ -17,7 +17,8 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c '
   ./build/src/app/arcwright & app=$!
   sleep 3
-  import -window root "$0"
+  # No window manager here: the window stands at the top left, 713 by 523 pixels.
+  import -window root -crop 713x523+0+0 +repage "$0"
   kill $app; wait $app 2>/dev/null || true
 ' "$shot"
 echo "No display here: Arcwright ran on a virtual display. Screenshot: $shot"
