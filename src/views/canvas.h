@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace arcwright {
@@ -15,18 +16,28 @@ struct Rgb {
 
 // Entries of the classic 16-colour table that the drawings use.
 namespace palette {
-inline constexpr Rgb kRed{128, 0, 0};             // 4
-inline constexpr Rgb kLightRed{255, 0, 0};        // 12
-inline constexpr Rgb kYellow{255, 255, 0};        // 14
+inline constexpr Rgb kRed{128, 0, 0};              // 4
+inline constexpr Rgb kLightRed{255, 0, 0};         // 12
+inline constexpr Rgb kYellow{255, 255, 0};         // 14
 inline constexpr Rgb kBrightWhite{255, 255, 255};  // 15
 }  // namespace palette
 
 enum class LineStyle { Solid, Dotted };
 
+// Drawings are worked out in double precision and handed to a surface in single
+// precision. A coordinate beyond its range becomes an infinity (which a surface refuses)
+// rather than an undefined narrowing.
+inline float toSurface(double v) {
+    constexpr double kMax = std::numeric_limits<float>::max();
+    if (v > kMax) return std::numeric_limits<float>::infinity();
+    if (v < -kMax) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(v);
+}
+
 // A drawing surface with a user coordinate system. Coordinates arrive in single
 // precision, in the units of the current scale; what is drawn stays until clear().
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     virtual void clear() = 0;

@@ -24,7 +24,7 @@ struct Scale {
 // A canvas that keeps what was drawn as a list, to be painted (or inspected) later.
 // Primitives with coordinates that are not finite are dropped: they cannot be painted.
 class DisplayList : public Canvas {
-public:
+  public:
     void clear() override;
     void setScale(float left, float top, float width, float height) override;
     float scaleWidth() const override { return scale_.width; }
@@ -38,7 +38,7 @@ public:
     LineStyle lineStyle() const { return style_; }
     int clearCount() const { return clearCount_; }
 
-private:
+  private:
     std::vector<Primitive> primitives_;
     Scale scale_;
     LineStyle style_ = LineStyle::Solid;

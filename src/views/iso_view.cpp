@@ -8,15 +8,6 @@ namespace arcwright {
 
 namespace {
 
-// Surfaces take single precision. A coordinate beyond its range becomes an infinity
-// (which a surface refuses) rather than an undefined narrowing.
-float toSurface(double v) {
-    constexpr double kMax = std::numeric_limits<float>::max();
-    if (v > kMax) return std::numeric_limits<float>::infinity();
-    if (v < -kMax) return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(v);
-}
-
 struct Pt {
     double x = 0;
     double y = 0;

@@ -9,15 +9,6 @@ namespace arcwright {
 
 namespace {
 
-// Surfaces take single precision. A coordinate beyond its range becomes an infinity
-// (which a surface refuses) rather than an undefined narrowing.
-float toSurface(double v) {
-    constexpr double kMax = std::numeric_limits<float>::max();
-    if (v > kMax) return std::numeric_limits<float>::infinity();
-    if (v < -kMax) return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(v);
-}
-
 void line(Canvas& canvas, double x1, double y1, double x2, double y2, std::optional<Rgb> colour) {
     canvas.drawLine(toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), colour);
 }
