@@ -167,7 +167,7 @@ void Form1::RecomputeCove() {
     setCaption(out_.cut.slash, QStringLiteral("/"));
 
     const SectionBoard board =
-        drawSectionBoard(*views_.picture1, valueOf(in_.text4), valueOf(in_.text3), drawScale_);
+        drawSectionBoard(*views_.picture1, inputs.boardWidth, valueOf(in_.text3), drawScale_);
     solveCove(inputs, solution_);
     buildSectionOutline(board, solution_.pointCount, solution_.profileWidth, outline_);
 

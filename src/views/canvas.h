@@ -53,4 +53,10 @@ class Canvas {
                          float endRad) = 0;
 };
 
+// A line worked out in double precision, handed over in single precision.
+inline void drawLine(Canvas& canvas, double x1, double y1, double x2, double y2,
+                     std::optional<Rgb> colour = std::nullopt) {
+    canvas.drawLine(toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), colour);
+}
+
 }  // namespace arcwright

@@ -1,19 +1,10 @@
 #include "views/plan_view.h"
 
 #include <cmath>
-#include <limits>
 
 #include "model/setup.h"
 
 namespace arcwright {
-
-namespace {
-
-void line(Canvas& canvas, double x1, double y1, double x2, double y2, std::optional<Rgb> colour) {
-    canvas.drawLine(toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), colour);
-}
-
-}  // namespace
 
 void drawPlanView(Canvas& canvas, double boardAngleDeg, double boardWidth, double shownCutWidth) {
     constexpr double pi = kTenDigitPi;
@@ -27,14 +18,14 @@ void drawPlanView(Canvas& canvas, double boardAngleDeg, double boardWidth, doubl
     const float c = canvas.scaleWidth() / 2;
 
     // The blade, straight up through the centre.
-    line(canvas, c, 0, c, 2 * c, palette::kYellow);
+    drawLine(canvas, c, 0, c, 2 * c, palette::kYellow);
 
     // First edge of the board: 2c long through the centre, at the board angle to the blade.
     const double x1 = c + c * cosA;
     const double y1 = c - c * sinA;
     const double x2 = c - c * cosA;
     const double y2 = c + c * sinA;
-    line(canvas, x1, y1, x2, y2, palette::kLightRed);
+    drawLine(canvas, x1, y1, x2, y2, palette::kLightRed);
 
     // Angle mark, from straight below the centre round through the board angle.
     const double start = (3 * pi) / 2;
@@ -44,15 +35,16 @@ void drawPlanView(Canvas& canvas, double boardAngleDeg, double boardWidth, doubl
     // The rest of the board, one board width across from the first edge.
     const double dx = boardWidth * sinA;
     const double dy = boardWidth * cosA;
-    line(canvas, x1 + dx, y1 + dy, x2 + dx, y2 + dy, palette::kLightRed);
-    line(canvas, x1, y1, x1 + dx, y1 + dy, palette::kLightRed);
-    line(canvas, x2, y2, x2 + dx, y2 + dy, palette::kLightRed);
+    drawLine(canvas, x1 + dx, y1 + dy, x2 + dx, y2 + dy, palette::kLightRed);
+    drawLine(canvas, x1, y1, x1 + dx, y1 + dy, palette::kLightRed);
+    drawLine(canvas, x2, y2, x2 + dx, y2 + dy, palette::kLightRed);
 
     // Where the edges of a centred cut of the shown width run along the board.
     canvas.setLineStyle(LineStyle::Dotted);
     const double margin = (boardWidth - shownCutWidth) / 2;
     for (const double m : {margin, margin + shownCutWidth}) {
-        line(canvas, x1 + m * sinA, y1 + m * cosA, x2 + m * sinA, y2 + m * cosA, palette::kYellow);
+        drawLine(canvas, x1 + m * sinA, y1 + m * cosA, x2 + m * sinA, y2 + m * cosA,
+                 palette::kYellow);
     }
     canvas.setLineStyle(LineStyle::Solid);
 }

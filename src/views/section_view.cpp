@@ -1,16 +1,10 @@
 #include "views/section_view.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace arcwright {
 
 namespace {
-
-void line(Canvas& canvas, double x1, double y1, double x2, double y2,
-          std::optional<Rgb> colour = std::nullopt) {
-    canvas.drawLine(toSurface(x1), toSurface(y1), toSurface(x2), toSurface(y2), colour);
-}
 
 // The profile tables hold levels 1..kMaxLevels; a count outside that is cut to it.
 int levelsHeld(int pointCount) {
@@ -33,10 +27,10 @@ SectionBoard drawSectionBoard(Canvas& canvas, double boardWidth, double boardThi
     const double top = 2 * k + board.td / 2;
 
     canvas.clear();
-    line(canvas, left, bottom, right, bottom);  // face on the table
-    line(canvas, right, bottom, right, top);
-    line(canvas, right, top, left, top);
-    line(canvas, left, top, left, bottom);
+    drawLine(canvas, left, bottom, right, bottom);  // face on the table
+    drawLine(canvas, right, bottom, right, top);
+    drawLine(canvas, right, top, left, top);
+    drawLine(canvas, left, top, left, bottom);
     return board;
 }
 
@@ -71,10 +65,10 @@ void drawCoveOutline(Canvas& canvas, const SectionBoard& board, const SectionOut
 
     // Paint out the board's lower edge across the mouth of the cove.
     const double y0 = board.faceY();
-    line(canvas, outline.x[1], y0, outline.x[2 * n - 1], y0, palette::kBrightWhite);
+    drawLine(canvas, outline.x[1], y0, outline.x[2 * n - 1], y0, palette::kBrightWhite);
 
     for (int i = 1; i <= 2 * n - 2; ++i) {
-        line(canvas, outline.x[i], outline.y[i], outline.x[i + 1], outline.y[i + 1]);
+        drawLine(canvas, outline.x[i], outline.y[i], outline.x[i + 1], outline.y[i + 1]);
     }
 }
 

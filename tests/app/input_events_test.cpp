@@ -13,16 +13,6 @@ using namespace arcwright::testing;
 
 namespace {
 
-// What the result line must say for the four box texts, worked out by the core alone.
-QString expectedCutWidth(const Form1& window) {
-    CoveInputs in{leadingNumber(box(window, "Text1")->text().toStdString()),
-                  leadingNumber(box(window, "Text2")->text().toStdString()),
-                  leadingNumber(box(window, "Text4")->text().toStdString())};
-    CoveSolution solution;
-    solveCove(in, solution);
-    return QString::fromStdString(solution.cutWidthText);
-}
-
 void clickArrow(AngleScrollBar* bar, bool up) {
     QVERIFY(bar->isVisible() && bar->isEnabled());
     const int y = up ? 3 : bar->height() - 3;

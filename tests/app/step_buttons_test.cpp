@@ -14,17 +14,6 @@ using namespace arcwright::testing;
 
 namespace {
 
-double valueIn(const Form1& w, const char* name) {
-    return leadingNumber(box(w, name)->text().toStdString());
-}
-
-// The cut width the boxes call for, worked out by the core alone.
-QString expectedCutWidth(const Form1& w) {
-    CoveSolution solution;
-    solveCove({valueIn(w, "Text1"), valueIn(w, "Text2"), valueIn(w, "Text4")}, solution);
-    return solution.tooWide ? QString() : QString::fromStdString(solution.cutWidthText);
-}
-
 void press(const QWidget& w, const QString& name) {
     auto* button = control<QPushButton>(w, qPrintable(name));
     QVERIFY2(button, qPrintable(name));

@@ -8,6 +8,8 @@
 
 #include "app/form1.h"
 #include "app/look.h"
+#include "geometry/cove_solver.h"
+#include "model/number_text.h"
 
 namespace arcwright::testing {
 
@@ -47,6 +49,20 @@ inline QString caption(const QWidget& window, const char* name) {
 
 inline QLineEdit* box(const QWidget& window, const char* name) {
     return control<QLineEdit>(window, name);
+}
+
+// A box's value, read as the window reads it.
+inline double valueIn(const QWidget& window, const char* name) {
+    return leadingNumber(box(window, name)->text().toStdString());
+}
+
+// The cut width the boxes call for, worked out by the core alone: the text the result
+// line must show, empty when the cut is too wide.
+inline QString expectedCutWidth(const QWidget& window) {
+    CoveSolution solution;
+    solveCove({valueIn(window, "Text1"), valueIn(window, "Text2"), valueIn(window, "Text4")},
+              solution);
+    return QString::fromStdString(solution.cutWidthText);
 }
 
 // Replaces a box's text the way a person does: select all, then type key by key.
