@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up time and memory: the least a Qt Widgets program can be, one
 // window with one label, shown and quit after its first paint.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recomputation that every keystroke runs, without the window: the four box texts
 // read as numbers, the cove solved level by level, the cut width written as decimal text
 // and as a shop fraction.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One keystroke in the blade-height box of the real window, on the offscreen platform:
 // from the key event, through the recomputation and every caption, until the window and
 // all three drawing surfaces have been painted again. Each keystroke replaces one digit,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own start-up, step for step as its main() does it, ending right after
 // the window is first painted: what a user waits for before the window is there.
 #include <QApplication>

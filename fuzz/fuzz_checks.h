@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Property checks shared by the fuzz targets. A broken property aborts with the input

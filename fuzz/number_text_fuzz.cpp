@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arbitrary bytes as the text of an input box: the number read from it must be finite,
 // and writing it back through every display pattern of the program, or as plain text,
 // must give digits that read back as the same number.

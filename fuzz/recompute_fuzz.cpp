@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One whole recomputation from four arbitrary box texts, without the window: the four
 // boxes are read, the cove is solved, the cut width is written and shown as a fraction,
 // the three views are drawn into display lists and the set-up sheet is printed to a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ShowFraction at both resolutions and with the settings of all seven read-outs, for
 // arbitrary doubles, for dyadic values right at the rounding edges, and for numbers read
 // from arbitrary text. Checks what the captions mean, not only that they come out.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Arcwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Release tree with the benchmarks and measures, on the offscreen platform:
 #  1. the core recomputation (Google Benchmark, bench/core_bench.cpp);
 #  2. one keystroke on the real window until everything is painted (bench/keystroke_bench.cpp);

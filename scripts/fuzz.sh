@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Arcwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (clang, AddressSanitizer + UndefinedBehaviorSanitizer) and
 # runs each for a bounded time, starting from its seed corpus in fuzz/corpus/<target>/.
 # What a run learns is kept in build-fuzz/fuzz/work/ for the next run. A crash or a broken

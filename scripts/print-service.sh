@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Arcwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Brings up a print service whose default printer is a PDF queue, for the tests that print
 # for real, and takes it down again. Installs nothing: scripts/setup.sh does that.
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Arcwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Arcwright and starts it. Without a display the
 # program runs on a virtual one and a screenshot of the window is saved instead.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Arcwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing Arcwright needs on Debian 12.
 # Only asks apt when something is missing, so a second run costs nothing.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Arcwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A long soak of the real window: seeded random events, with every result checked after
 # each one (tests/app/soak_test.cpp). Built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, so memory faults stop it too.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Arcwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Arcwright and runs every test: the plain build, the
 # fuzz targets, then the whole suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer (last, so the run ends on the test summary).

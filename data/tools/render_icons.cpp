@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the application icon into a hicolor icon tree, one PNG per size:
 //   render_icons OUTDIR ICON_NAME  ->  OUTDIR/<n>x<n>/apps/ICON_NAME.png
 // The pixels come from the same drawing the window uses for its own icon.

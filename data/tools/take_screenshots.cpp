@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures for the user guide, taken from the real window:
 //   take_screenshots OUTDIR SHEET.pdf
 // writes OUTDIR/arcwright-warning.png (the window as it opens, with the safety note),

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds the window's controls at their fixed places. Positions are in twips.
 #include <QFrame>
 #include <QGroupBox>

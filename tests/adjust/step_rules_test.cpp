@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "adjust/step_rules.h"
 
 #include <gtest/gtest.h>

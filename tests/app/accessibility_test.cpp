@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader hears: names and descriptions through Qt's accessibility
 // interface, descriptions that follow the window, warnings announced when they come up,
 // tool tips, and the whole window worked from the keyboard.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window on a high-density screen. Run once at the desktop's plain ratio and once with
 // QT_SCALE_FACTOR=2: the layout in device-independent pixels must not move, and the drawings
 // must be drawn at the screen's own resolution, not blown up. Screenshots of both runs are

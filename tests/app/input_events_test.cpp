@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What every input event does: typing, the angle bar, focus, the target options.
 #include <QRadioButton>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every control stands where the layout puts it, with its caption and start state.
 #include <QAbstractButton>
 #include <QGroupBox>

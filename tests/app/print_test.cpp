@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Print button on the real window: the sheet as it comes out of Qt's printer binding
 // as a PDF file and, when a print service is up, out of a real CUPS queue; what the user is
 // told when there is no printer or the queue refuses; and that printing changes nothing.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shop-fraction read-outs below the length boxes: the adjustment target's row after
 // every recomputation, all three rows when the resolution is switched.
 #include <QRadioButton>

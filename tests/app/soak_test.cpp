@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real window under thousands of seeded random events: typing, hostile and pasted
 // texts, step buttons, options, the angle bar, clicks and focus changes. After every
 // event, and after every change of a box's text inside one, the window must still agree

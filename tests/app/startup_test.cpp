@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as the woodworker first sees it, and the start-up sequence behind it.
 #include <QRadioButton>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eight step buttons, clicked on the real window: which box a press writes, what it
 // writes, what it refuses, and the two flags it drives.
 #include <QPushButton>

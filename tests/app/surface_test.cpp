@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The retained drawing surfaces: user scales, colours, styles, and drawings that stay.
 #include <QImage>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three drawings as they appear on the window's surfaces, checked by their pixels.
 #include <QImage>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shows the real window on a real X display (Xvfb), sets the boxes given on the command
 // line, saves what the screen shows to a PNG and checks a few pixels of it.
 //   window_screenshot OUT.png [Text1=0.25] [Text2=30] ... [hideWarning]

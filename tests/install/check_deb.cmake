@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Arcwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the .deb from the build tree and checks what apt will see of it: the package's
 # name and version, that it depends on the Qt libraries the program links (found by
 # dpkg-shlibdeps) and on the platform plugins, and that it carries the program, the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Arcwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into PREFIX and checks what a desktop needs of it: the program, a valid
 # launcher that starts it, a valid AppStream entry, and the icon in the hicolor theme.
 # Run by ctest with -D BUILD_DIR, PREFIX, APP_ID, VERSION, DESKTOP_FILE_VALIDATE, APPSTREAMCLI.
