@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <utility>
+
+namespace arcwright {
+
+// Points and boxes on a printed page, in points, y down, and the few tests the page
+// layout needs on them.
+struct PagePoint {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+struct PageBox {
+    double left = 0.0;
+    double top = 0.0;
+    double right = 0.0;
+    double bottom = 0.0;
+
+    double width() const { return right - left; }
+    double height() const { return bottom - top; }
+    bool overlaps(const PageBox& other) const {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+    bool contains(const PageBox& inner) const {
+        return inner.left >= left && inner.right <= right && inner.top >= top &&
+               inner.bottom <= bottom;
+    }
+};
+
+// The part of a segment inside the box, or nothing when none of it is (or an end is not a
+// finite number).
+std::optional<std::pair<PagePoint, PagePoint>> clipToBox(PagePoint from, PagePoint to,
+                                                         const PageBox& box);
+
+// Whether a convex polygon (corners in order) and a box share any area.
+bool polygonOverlapsBox(std::span<const PagePoint> polygon, const PageBox& box);
+
+// Whether a point lies inside a triangle, at least `inset` from each of its edges.
+bool insideTriangle(PagePoint p, PagePoint a, PagePoint b, PagePoint c, double inset);
+
+// A generous guess at how wide a text prints in a sans-serif face of the given size: the
+// page is laid out before any font is at hand, so it errs on the wide side.
+double estimatedTextWidth(std::string_view utf8, double points);
+
+}  // namespace arcwright
