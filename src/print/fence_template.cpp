@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "model/number_text.h"
@@ -137,9 +138,14 @@ Label atCorner(PagePoint corner, PagePoint p, PagePoint q, std::string text) {
     Label label{{std::move(text)}, kLabelSize, {}};
     const PagePoint bisector = unit(unit(p - corner) + unit(q - corner));
     const double farthest = std::min(length(p - corner), length(q - corner));
-    for (double d = arcRadius(corner, p, q) + kLabelOffset; d < farthest; d += 1.0) {
+    const double radius = arcRadius(corner, p, q);
+    for (double d = radius + kLabelOffset; d < farthest; d += 1.0) {
         label.centre = corner + bisector * d;
         const PageBox box = label.box();
+        // Clear of the arc: the box's nearest point stands off the circle.
+        const double dx = std::max({box.left - corner.x, 0.0, corner.x - box.right});
+        const double dy = std::max({box.top - corner.y, 0.0, corner.y - box.bottom});
+        if (std::hypot(dx, dy) < radius + 2.0) continue;
         const std::array<PagePoint, 4> corners = {{{box.left, box.top},
                                                    {box.right, box.top},
                                                    {box.right, box.bottom},
@@ -197,14 +203,17 @@ TriangleDrawing triangleOf(const FenceTemplate& page, double hypotenuse, FenceLe
     const TemplateTexts& texts = page.texts;
 
     TriangleDrawing drawing{{right, fence, across}, {}};
-    const auto legLines = [&](const std::string& what, double points) {
-        std::vector<std::string> lines = wrap(what, kLegLabelWidth, kLabelSize);
+    // A leg lying across the page takes its label on lines as long as itself.
+    const auto legLines = [&](const std::string& what, double points, PagePoint end) {
+        std::vector<std::string> lines =
+            wrap(what, std::max(kLegLabelWidth, std::abs(end.x)), kLabelSize);
         lines.push_back(lengthText(page, points / kPointsPerInch));
         return lines;
     };
-    drawing.labels.push_back(besideEdge(right, fence, across, legLines(texts.fenceLeg, fenceLeg)));
     drawing.labels.push_back(
-        besideEdge(right, across, fence, legLines(texts.acrossLeg, acrossLeg)));
+        besideEdge(right, fence, across, legLines(texts.fenceLeg, fenceLeg, fence)));
+    drawing.labels.push_back(
+        besideEdge(right, across, fence, legLines(texts.acrossLeg, acrossLeg, across)));
     drawing.labels.push_back(
         besideEdge(fence, across, right,
                    {withNumber(texts.fence, degreesText(texts, page.fenceAngle)),
@@ -373,6 +382,7 @@ TextBlock textBlock(const FenceTemplate& page, double size, const std::vector<st
 }
 
 struct BoardEnd {
+    double centre = 0.0;  // the board's centre line
     double left = 0.0;
     double top = 0.0;
     double face = 0.0;
@@ -396,26 +406,22 @@ BoardEnd boardEnd(const FenceTemplate& page, double top) {
     end.widthPoints = width;
     end.backCutOff = !std::isfinite(thickness) || thickness > kDeepestBand;
 
-    // The cove is what the woodworker holds against the wood: a board too wide for the page
-    // is centred on it.
-    double coveLeft = INFINITY;
-    double coveRight = -INFINITY;
+    // The board is centred on the page; one too wide for it is centred on the cove, which
+    // is what the woodworker holds against the wood.
+    double coveLeft = std::numeric_limits<double>::infinity();
+    double coveRight = -coveLeft;
     double deepest = 0.0;
-    for (const OutlinePoint& p : page.coveOutline) {
+    for (const BoardEndPoint& p : page.coveOutline) {
         if (!std::isfinite(p.x) || !std::isfinite(p.depth)) continue;
         coveLeft = std::min(coveLeft, p.x);
         coveRight = std::max(coveRight, p.x);
         deepest = std::max(deepest, p.depth);
     }
-    const double centre =
-        coveLeft <= coveRight ? (coveLeft + coveRight) / 2.0 : page.boardWidth / 2.0;
+    const double coveCentre = coveLeft <= coveRight ? (coveLeft + coveRight) / 2.0 : 0.0;
     const bool widthFits = std::isfinite(width) && width <= page.pageWidth;
-    if (widthFits) {
-        end.left = (page.pageWidth - width) / 2.0;
-    } else {
-        const double left = page.pageWidth / 2.0 - centre * kPointsPerInch;
-        end.left = std::isfinite(left) ? left : 0.0;
-    }
+    end.centre = page.pageWidth / 2.0 - (widthFits ? 0.0 : coveCentre * kPointsPerInch);
+    end.left = end.centre - width / 2.0;
+    if (!std::isfinite(end.left)) end.left = 0.0;
     end.cutOff = end.drawn &&
                  (!widthFits || end.backCutOff || deepest * kPointsPerInch > end.face - end.top ||
                   end.left + coveLeft * kPointsPerInch < 0.0 ||
@@ -508,8 +514,8 @@ void drawBoardEnd(SheetPrinter& printer, const FenceTemplate& page, const BoardE
     const PageBox band{sheet.left, end.top, sheet.right, std::min(end.face, sheet.bottom)};
     if (band.bottom < band.top) return;
     const double right = end.left + end.widthPoints;
-    const auto onEnd = [&](const OutlinePoint& p) {
-        return PagePoint{end.left + p.x * kPointsPerInch, end.face - p.depth * kPointsPerInch};
+    const auto onEnd = [&](const BoardEndPoint& p) {
+        return PagePoint{end.centre + p.x * kPointsPerInch, end.face - p.depth * kPointsPerInch};
     };
     drawOnPage(printer, {end.left, end.top}, {end.left, end.face}, band);
     drawOnPage(printer, {right, end.top}, {right, end.face}, band);
@@ -517,7 +523,7 @@ void drawBoardEnd(SheetPrinter& printer, const FenceTemplate& page, const BoardE
 
     // The face, open where the cove comes out of it.
     std::vector<PagePoint> outline;
-    for (const OutlinePoint& p : page.coveOutline) outline.push_back(onEnd(p));
+    for (const BoardEndPoint& p : page.coveOutline) outline.push_back(onEnd(p));
     if (outline.size() < 2) {
         drawOnPage(printer, {end.left, end.face}, {right, end.face}, band);
         return;

@@ -32,9 +32,9 @@ struct TemplateTexts {
     std::string triangleOmitted = "The set-up triangle does not fit on this page.";
 };
 
-// One point of the cove outline across the board end, in inches: x from the board's left
-// edge, depth below the face.
-struct OutlinePoint {
+// One point of the cove outline across the board end, in inches: x from the board's centre
+// line, depth below the face.
+struct BoardEndPoint {
     double x = 0.0;
     double depth = 0.0;
 };
@@ -47,7 +47,7 @@ struct FenceTemplate {
     double boardThickness = 0.0;  // inches
     // The cove as the blade cuts it, kerf included, in order from one edge of the cove at
     // the face to the other.
-    std::vector<OutlinePoint> coveOutline;
+    std::vector<BoardEndPoint> coveOutline;
     double pageWidth = 0.0;  // the printable area, points
     double pageHeight = 0.0;
     std::vector<std::string> setupLines;              // the set-up in words, one line each

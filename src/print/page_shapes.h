@@ -45,8 +45,8 @@ bool polygonOverlapsBox(std::span<const PagePoint> polygon, const PageBox& box);
 // Whether a point lies inside a triangle, at least `inset` from each of its edges.
 bool insideTriangle(PagePoint p, PagePoint a, PagePoint b, PagePoint c, double inset);
 
-// A generous guess at how wide a text prints in a sans-serif face of the given size: the
-// page is laid out before any font is at hand, so it errs on the wide side.
+// How wide a text prints in the page's sans-serif face at the given size, a little on the
+// generous side: the page is laid out before any font is at hand.
 double estimatedTextWidth(std::string_view utf8, double points);
 
 }  // namespace arcwright

@@ -17,11 +17,11 @@ struct SheetValues {
     double boardThickness = 0.0;
     double boardAngle = 0.0;
     double bladeHeight = 0.0;
-    double cutWidth = 0.0;        // the decimal read-out, read back as a number
-    double cutWhole = 0.0;        // the cut-width fraction's captions, read as numbers
+    double cutWidth = 0.0;  // the decimal read-out, read back as a number
+    double cutWhole = 0.0;  // the cut-width fraction's captions, read as numbers
     double cutNumerator = 0.0;
     double cutDenominator = 0.0;
-    std::string cutMark;          // the over/under mark, as shown
+    std::string cutMark;  // the over/under mark, as shown
     int minFraction = 16;
     int pointCount = 0;
     const LevelTable* profileWidth = nullptr;

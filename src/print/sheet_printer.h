@@ -10,7 +10,7 @@ namespace arcwright {
 // The few printer operations the set-up sheet needs. Coordinates are in the current
 // unit (points), single precision; the page opens with the first drawing or text.
 class SheetPrinter {
-public:
+  public:
     virtual ~SheetPrinter() = default;
 
     virtual void setUnitPoints() = 0;  // 72 per inch, origin top left, y down

@@ -90,11 +90,11 @@ FenceTemplate covePage(double theta, const Page& page) {
     };
     for (int i = 0; i <= 10; ++i) {
         const double x = 0.5 + i * (1.5 - halfFlat) / 10;
-        t.coveOutline.push_back({x, depthAt(x)});
+        t.coveOutline.push_back({x - 2.0, depthAt(x)});
     }
     for (int i = 10; i >= 0; --i) {
         const double x = 3.5 - i * (1.5 - halfFlat) / 10;
-        t.coveOutline.push_back({x, depthAt(x)});
+        t.coveOutline.push_back({x - 2.0, depthAt(x)});
     }
     t.pageWidth = page.width;
     t.pageHeight = page.height;
@@ -287,7 +287,7 @@ TEST(FenceTemplate, DrawsTheBoardEndFullSizeWithTheCoveInIt) {
 TEST(FenceTemplate, CentresABoardTooWideForThePageOnItsCove) {
     FenceTemplate t = covePage(36.8, kLetter);
     t.boardWidth = 12.0;
-    for (auto& p : t.coveOutline) p.x += 7.0;  // the cove 2 in. right of the board's middle
+    for (auto& p : t.coveOutline) p.x += 3.0;  // the cove 3 in. right of the board's middle
     RecordingPrinter printer;
     printFenceTemplate(printer, t);
     const auto layout = layOutFenceTemplate(t);

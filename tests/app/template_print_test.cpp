@@ -1,0 +1,254 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The set-up template as it comes out of Qt's printer binding into a PDF file, measured
+// from the file: the triangle's angle, its edges against the lengths printed beside them,
+// and the board end's width.
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <optional>
+
+#include "app/qt_sheet_printer.h"
+#include "print/fence_template.h"
+#include "print/page_shapes.h"
+#include "window_harness.h"
+
+using namespace arcwright;
+
+namespace {
+
+QString run(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60'000) || process.exitCode() != 0) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+std::string decimalInches(double inches) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4f in.", inches);
+    return text;
+}
+
+// The worked cove: 3 in. wide and 5/8 in. deep in a 4 x 3/4 in. board, a 1/8 in. kerf's
+// flat at the bottom.
+FenceTemplate covePage(double theta, QSizeF printable) {
+    FenceTemplate t;
+    t.fenceAngle = theta;
+    t.boardWidth = 4.0;
+    t.boardThickness = 0.75;
+    const double halfFlat = 0.0625 * std::cos(theta * std::numbers::pi / 180.0);
+    for (int i = 0; i <= 40; ++i) {
+        const double x = 0.5 + 3.0 * i / 40;
+        const double s = std::max(0.0, std::abs(x - 2.0) - halfFlat) / (1.5 - halfFlat);
+        t.coveOutline.push_back({x - 2.0, 0.625 * (1.0 - s * s)});
+    }
+    t.pageWidth = printable.width();
+    t.pageHeight = printable.height();
+    t.setupLines = {"Cove 3 in. wide, 5/8 in. deep", "Board 4 in. x 3/4 in."};
+    t.passTable = {{"Pass", "Blade height"}, {"1", "1/16 in."}, {"2", "1/8 in."}};
+    t.length = decimalInches;
+    return t;
+}
+
+struct Segment {
+    QPointF from, to;
+    double length() const { return QLineF(from, to).length(); }
+};
+
+// Every straight piece of every path of pdftocairo's SVG, in points from the page's top
+// left. Qt writes each line as its own path; the page's own transform, if any, is applied.
+std::vector<Segment> svgSegments(const QString& svg) {
+    std::vector<Segment> segments;
+    const QRegularExpression path(QStringLiteral("<path[^>]*\\sd=\"([^\"]*)\"[^>]*>"));
+    const QRegularExpression matrix(QStringLiteral("transform=\"matrix\\(([^)]*)\\)\""));
+    const QRegularExpression step(QStringLiteral("([ML])\\s*(-?[\\d.]+)\\s+(-?[\\d.]+)"));
+    for (auto it = path.globalMatch(svg); it.hasNext();) {
+        const auto element = it.next();
+        QTransform transform;
+        if (const auto m = matrix.match(element.captured(0)); m.hasMatch()) {
+            const QStringList v = m.captured(1).split(QRegularExpression(QStringLiteral("[ ,]+")));
+            if (v.size() == 6) {
+                transform = QTransform(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(),
+                                       v[3].toDouble(), v[4].toDouble(), v[5].toDouble());
+            }
+        }
+        std::optional<QPointF> last;
+        for (auto s = step.globalMatch(element.captured(1)); s.hasNext();) {
+            const auto move = s.next();
+            const QPointF p =
+                transform.map(QPointF(move.captured(2).toDouble(), move.captured(3).toDouble()));
+            if (move.captured(1) == QLatin1String("L") && last) segments.push_back({*last, p});
+            last = p;
+        }
+    }
+    return segments;
+}
+
+std::optional<Segment> segmentBetween(const std::vector<Segment>& segments, QPointF a, QPointF b) {
+    for (const Segment& s : segments) {
+        if (QLineF(s.from, a).length() < 1.0 && QLineF(s.to, b).length() < 1.0) return s;
+        if (QLineF(s.from, b).length() < 1.0 && QLineF(s.to, a).length() < 1.0)
+            return Segment{s.to, s.from};
+    }
+    return std::nullopt;
+}
+
+double angleAtStart(const Segment& p, const Segment& q) {
+    const double d = std::abs(QLineF(p.from, p.to).angleTo(QLineF(q.from, q.to)));
+    return d > 180.0 ? 360.0 - d : d;
+}
+
+// Every number written "0.0000" on the page.
+std::vector<double> printedLengths(const QString& pdf) {
+    std::vector<double> lengths;
+    const QString boxes =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QRegularExpression word(QStringLiteral(">(\\d+\\.\\d{4})</word>"));
+    for (auto it = word.globalMatch(boxes); it.hasNext();)
+        lengths.push_back(it.next().captured(1).toDouble());
+    return lengths;
+}
+
+}  // namespace
+
+class TemplatePrintTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        for (const char* tool : {"pdftocairo", "pdftotext"}) {
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) {
+                QSKIP(qPrintable(QStringLiteral("%1 (poppler-utils) is not installed")
+                                     .arg(QLatin1String(tool))));
+            }
+        }
+    }
+
+    // The page is laid out from estimated text widths; the real face must never print wider,
+    // or labels would run into the triangle's edges and the text into the triangle.
+    void estimatesCoverThePrintedText_data() {
+        QTest::addColumn<QString>("text");
+        const TemplateTexts texts;
+        for (const std::string& text :
+             {texts.title, texts.boardEnd, texts.boardCutOff, texts.actualSize, texts.fenceLeg,
+              texts.acrossLeg, texts.triangleOmitted, std::string("fence 36.8\u00b0"),
+              std::string("10.9362 in."), std::string("3 15/16 in."), std::string("88.9 mm"),
+              std::string("WWW MMM @@@ %%% mmm www"), std::string("Blade height (in.)"),
+              std::string("iiii llll ffff tttt ||||")}) {
+            QTest::newRow(text.c_str()) << QString::fromStdString(text);
+        }
+    }
+
+    void estimatesCoverThePrintedText() {
+        QFETCH(QString, text);
+        QPrinter printer(QPrinter::HighResolution);
+        for (const double size : {7.0, 9.0, 10.0, 14.0}) {
+            for (const bool bold : {false, true}) {
+                QFont font(QStringLiteral("Liberation Sans"));
+                font.setPointSizeF(size);
+                font.setBold(bold);
+                if (QFontInfo(font).family() != QLatin1String("Liberation Sans")) {
+                    QSKIP("Liberation Sans (fonts-liberation2) is not installed");
+                }
+                const double printed = QFontMetricsF(font, &printer).horizontalAdvance(text) *
+                                       72.0 / printer.logicalDpiX();
+                const double estimated = estimatedTextWidth(text.toStdString(), size);
+                QVERIFY2(printed <= estimated,
+                         qPrintable(QStringLiteral("%1 pt%2: printed %3, estimated %4")
+                                        .arg(size)
+                                        .arg(bold ? QStringLiteral(" bold") : QString())
+                                        .arg(printed)
+                                        .arg(estimated)));
+            }
+        }
+    }
+
+    void measuresTrueOnPaper_data() {
+        QTest::addColumn<double>("theta");
+        for (const double theta : {5.0, 20.0, 36.8, 45.0, 60.0, 85.0}) {
+            QTest::newRow(qPrintable(QString::number(theta))) << theta;
+        }
+    }
+
+    void measuresTrueOnPaper() {
+        QFETCH(double, theta);
+        const QString pdf = QDir(QCoreApplication::applicationDirPath())
+                                .filePath(QStringLiteral("template-%1.pdf").arg(theta));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
+        const FenceTemplate page = covePage(theta, printable.size());
+        {
+            QtSheetPrinter sheet(printer);
+            QVERIFY(printFenceTemplate(sheet, page));
+        }
+        const auto layout = layOutFenceTemplate(page);
+        QVERIFY(layout.triangle);
+
+        const QString svgFile = pdf + QStringLiteral(".svg");
+        QFile::remove(svgFile);
+        run(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), pdf, svgFile});
+        QFile svg(svgFile);
+        QVERIFY2(svg.open(QIODevice::ReadOnly), "pdftocairo wrote no SVG");
+        const auto segments = svgSegments(QString::fromUtf8(svg.readAll()));
+        QVERIFY(!segments.empty());
+
+        // Where the layout meant the corners to be; the measurements come from the file.
+        const QPointF origin = printable.topLeft();
+        const auto onPaper = [&](PagePoint p) { return origin + QPointF(p.x, p.y); };
+        const QPointF right = onPaper(layout.triangle->rightAngle);
+        const QPointF fenceEnd = onPaper(layout.triangle->fenceEnd);
+        const QPointF acrossEnd = onPaper(layout.triangle->acrossEnd);
+        const auto fenceLeg = segmentBetween(segments, fenceEnd, right);
+        const auto fence = segmentBetween(segments, fenceEnd, acrossEnd);
+        const auto acrossLeg = segmentBetween(segments, right, acrossEnd);
+        const auto fenceLegOut = segmentBetween(segments, right, fenceEnd);
+        QVERIFY(fenceLeg && fence && acrossLeg && fenceLegOut);
+
+        QVERIFY2(std::abs(angleAtStart(*fenceLeg, *fence) - theta) < 0.1,
+                 qPrintable(QString::number(angleAtStart(*fenceLeg, *fence))));
+        QVERIFY(std::abs(angleAtStart(*fenceLegOut, *acrossLeg) - 90.0) < 0.1);
+
+        // Each edge is what is printed beside it, at 72 points to the inch.
+        const auto printed = printedLengths(pdf);
+        for (const Segment* edge : {&*fenceLeg, &*fence, &*acrossLeg}) {
+            const double inches = edge->length() / 72.0;
+            const bool found = std::any_of(printed.begin(), printed.end(),
+                                           [&](double p) { return std::abs(p - inches) < 0.003; });
+            QVERIFY2(
+                found,
+                qPrintable(QStringLiteral("no printed length for an edge of %1 in.").arg(inches)));
+        }
+
+        // The board end: its two sides, from the back to the face, 4 in. apart.
+        std::vector<double> sides;
+        const double top = origin.y() + layout.boardTop;
+        const double face = origin.y() + layout.boardFace;
+        for (const Segment& s : segments) {
+            if (std::abs(s.from.x() - s.to.x()) < 0.01 &&
+                std::abs(std::min(s.from.y(), s.to.y()) - top) < 0.5 &&
+                std::abs(std::max(s.from.y(), s.to.y()) - face) < 0.5) {
+                sides.push_back(s.from.x());
+            }
+        }
+        QCOMPARE(sides.size(), std::size_t{2});
+        QVERIFY2(std::abs(std::abs(sides[1] - sides[0]) - 4.0 * 72) < 0.1,
+                 qPrintable(QString::number(std::abs(sides[1] - sides[0]))));
+        QVERIFY(std::abs(face - top - 0.75 * 72) < 0.1);
+    }
+};
+
+ARCWRIGHT_WINDOW_TEST_MAIN(TemplatePrintTest)
+#include "template_print_test.moc"
