@@ -60,6 +60,71 @@ FenceTemplate covePage(double theta, QSizeF printable) {
     return t;
 }
 
+// The nearest 1/32 in. as a woodworker writes it, "+" when the length is a little more.
+std::string shopInches(double inches) {
+    const long thirtySeconds = std::lround(inches * 32.0);
+    long whole = thirtySeconds / 32;
+    long part = thirtySeconds % 32;
+    long denominator = 32;
+    while (part != 0 && part % 2 == 0) {
+        part /= 2;
+        denominator /= 2;
+    }
+    std::string text = whole != 0 || part == 0 ? std::to_string(whole) : std::string();
+    if (part != 0) {
+        text +=
+            (text.empty() ? "" : " ") + std::to_string(part) + "/" + std::to_string(denominator);
+    }
+    const double shown = thirtySeconds / 32.0;
+    if (inches > shown + 1e-6) text += " +";
+    if (inches < shown - 1e-6) text += " -";
+    return text + " in.";
+}
+
+// The worked cove as the planner words it: 3 in. wide and 5/8 in. deep in a 4 x 3/4 in.
+// board, on a 10 in. blade with a 1/8 in. kerf, passes of 1/16 in.
+FenceTemplate workedCove(QSizeF printable) {
+    constexpr double kDiameter = 10.0;
+    constexpr double kKerf = 0.125;
+    constexpr double kDepth = 0.625;
+    const double chord = 2.0 * std::sqrt(kDepth * (kDiameter - kDepth));
+    const double theta = std::asin(3.0 / std::hypot(chord, kKerf)) - std::atan2(kKerf, chord);
+    const double degrees = theta * 180.0 / std::numbers::pi;
+    const auto width = [&](double height, double z) {
+        const double r = kDiameter / 2.0;
+        const double c = 2.0 * std::sqrt(std::max(0.0, r * r - std::pow(z - (height - r), 2.0)));
+        return std::sin(theta) * c + kKerf * std::cos(theta);
+    };
+
+    FenceTemplate t;
+    t.fenceAngle = degrees;
+    t.boardWidth = 4.0;
+    t.boardThickness = 0.75;
+    for (int i = 0; i <= 48; ++i) {
+        const double z = kDepth * i / 48;
+        t.coveOutline.insert(t.coveOutline.begin(), {-width(kDepth, z) / 2.0, z});
+        t.coveOutline.push_back({width(kDepth, z) / 2.0, z});
+    }
+    t.pageWidth = printable.width();
+    t.pageHeight = printable.height();
+    char angles[96];
+    std::snprintf(angles, sizeof angles,
+                  "Fence %.1f\u00b0 to the blade, %.1f\u00b0 to the saw's front edge", degrees,
+                  90.0 - degrees);
+    t.setupLines = {"Cove 3 in. wide, 5/8 in. deep", "Board 4 in. wide, 3/4 in. thick",
+                    "Blade 10 in. across, kerf 1/8 in.", angles, "Wood left each side 1/2 in."};
+    t.passTable.push_back({"Pass", "Blade height", "", "Cove width"});
+    for (int pass = 1; pass <= 10; ++pass) {
+        const double height = pass / 16.0;
+        char decimal[32];
+        std::snprintf(decimal, sizeof decimal, "%.4f in.", height);
+        t.passTable.push_back(
+            {std::to_string(pass), shopInches(height), decimal, shopInches(width(height, 0.0))});
+    }
+    t.length = shopInches;
+    return t;
+}
+
 struct Segment {
     QPointF from, to;
     double length() const { return QLineF(from, to).length(); }
@@ -171,6 +236,36 @@ class TemplatePrintTest : public QObject {
                                         .arg(estimated)));
             }
         }
+    }
+
+    // The worked example, as the user guide shows it: every line of the set-up reaches the
+    // PDF, and the fence edge is at the worked angle.
+    void workedExample() {
+        const QString pdf = QDir(QCoreApplication::applicationDirPath())
+                                .filePath(QStringLiteral("template-worked-example.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        const FenceTemplate page =
+            workedCove(printer.pageLayout().paintRect(QPageLayout::Point).size());
+        QCOMPARE(QString::number(page.fenceAngle, 'f', 1), QStringLiteral("36.8"));
+        {
+            QtSheetPrinter sheet(printer);
+            QVERIFY(printFenceTemplate(sheet, page));
+        }
+        const QString text =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")})
+                .simplified();
+        for (const auto& line : page.setupLines) {
+            QVERIFY2(text.contains(QString::fromStdString(line)), line.c_str());
+        }
+        for (const auto& row : page.passTable) {
+            for (const auto& cell : row)
+                QVERIFY2(text.contains(QString::fromStdString(cell)), cell.c_str());
+        }
+        QVERIFY(text.contains(QStringLiteral("fence 36.8\u00b0")));
+        QVERIFY(text.contains(QStringLiteral("53.2\u00b0")));
     }
 
     void measuresTrueOnPaper_data() {
