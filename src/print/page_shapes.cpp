@@ -56,30 +56,37 @@ double cross(PagePoint o, PagePoint a, PagePoint b) {
 std::optional<std::pair<PagePoint, PagePoint>> clipToBox(PagePoint from, PagePoint to,
                                                          const PageBox& box) {
     if (!finite(from) || !finite(to)) return std::nullopt;
-    // Liang-Barsky: the segment's parameter range inside each of the four edges.
-    const double dx = to.x - from.x;
-    const double dy = to.y - from.y;
-    double enter = 0.0;
-    double leave = 1.0;
-    const std::array<std::pair<double, double>, 4> edges = {{{-dx, from.x - box.left},
-                                                             {dx, box.right - from.x},
-                                                             {-dy, from.y - box.top},
-                                                             {dy, box.bottom - from.y}}};
-    for (const auto& [p, q] : edges) {
-        if (p == 0.0) {
-            if (q < 0.0) return std::nullopt;
-            continue;
+    // Cohen-Sutherland: an end outside is moved onto the edge it lies beyond, that
+    // coordinate set exactly, so a line from far off the page keeps its place on it.
+    enum : unsigned { kLeft = 1, kRight = 2, kAbove = 4, kBelow = 8 };
+    const auto outside = [&](PagePoint p) {
+        return (p.x < box.left ? kLeft : 0U) | (p.x > box.right ? kRight : 0U) |
+               (p.y < box.top ? kAbove : 0U) | (p.y > box.bottom ? kBelow : 0U);
+    };
+    for (int round = 0; round < 8; ++round) {
+        const unsigned fromOut = outside(from);
+        const unsigned toOut = outside(to);
+        if ((fromOut | toOut) == 0U) {
+            if (!finite(from) || !finite(to)) return std::nullopt;
+            return std::pair{from, to};
         }
-        const double t = q / p;
-        if (p < 0.0) {
-            enter = std::max(enter, t);
+        if ((fromOut & toOut) != 0U) return std::nullopt;
+        PagePoint& end = fromOut != 0U ? from : to;
+        const PagePoint other = fromOut != 0U ? to : from;
+        const unsigned out = fromOut != 0U ? fromOut : toOut;
+        const auto along = [&](double start, double span, double part, double whole) {
+            return start + span * (part / whole);
+        };
+        if ((out & (kLeft | kRight)) != 0U) {
+            const double x = (out & kLeft) != 0U ? box.left : box.right;
+            end = {x, along(end.y, other.y - end.y, x - end.x, other.x - end.x)};
         } else {
-            leave = std::min(leave, t);
+            const double y = (out & kAbove) != 0U ? box.top : box.bottom;
+            end = {along(end.x, other.x - end.x, y - end.y, other.y - end.y), y};
         }
+        if (!finite(end)) return std::nullopt;
     }
-    if (enter > leave) return std::nullopt;
-    const auto at = [&](double t) { return PagePoint{from.x + t * dx, from.y + t * dy}; };
-    return std::pair{enter == 0.0 ? from : at(enter), leave == 1.0 ? to : at(leave)};
+    return std::nullopt;
 }
 
 bool polygonOverlapsBox(std::span<const PagePoint> polygon, const PageBox& box) {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -10,12 +11,30 @@
 
 namespace arcwright {
 
+inline constexpr double kPointsPerInch = 72.0;
+
 // Points and boxes on a printed page, in points, y down, and the few tests the page
 // layout needs on them.
 struct PagePoint {
     double x = 0.0;
     double y = 0.0;
 };
+
+inline PagePoint operator+(PagePoint a, PagePoint b) {
+    return {a.x + b.x, a.y + b.y};
+}
+inline PagePoint operator-(PagePoint a, PagePoint b) {
+    return {a.x - b.x, a.y - b.y};
+}
+inline PagePoint operator*(PagePoint a, double s) {
+    return {a.x * s, a.y * s};
+}
+inline double length(PagePoint v) {
+    return std::hypot(v.x, v.y);
+}
+inline PagePoint unit(PagePoint v) {
+    return v * (1.0 / length(v));
+}
 
 struct PageBox {
     double left = 0.0;

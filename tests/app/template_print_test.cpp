@@ -13,7 +13,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <optional>
 
@@ -33,10 +32,9 @@ QString run(const QString& program, const QStringList& args) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// Written without the locale: the test runs under a decimal-comma one.
 std::string decimalInches(double inches) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.4f in.", inches);
-    return text;
+    return formatNumber(inches, "0.0000") + " in.";
 }
 
 // The worked cove: 3 in. wide and 5/8 in. deep in a 4 x 3/4 in. board, a 1/8 in. kerf's
@@ -107,19 +105,16 @@ FenceTemplate workedCove(QSizeF printable) {
     }
     t.pageWidth = printable.width();
     t.pageHeight = printable.height();
-    char angles[96];
-    std::snprintf(angles, sizeof angles,
-                  "Fence %.1f\u00b0 to the blade, %.1f\u00b0 to the saw's front edge", degrees,
-                  90.0 - degrees);
+    const std::string angles = "Fence " + formatNumber(degrees, "0.0") + "\u00b0 to the blade, " +
+                               formatNumber(90.0 - degrees, "0.0") +
+                               "\u00b0 to the saw's front edge";
     t.setupLines = {"Cove 3 in. wide, 5/8 in. deep", "Board 4 in. wide, 3/4 in. thick",
                     "Blade 10 in. across, kerf 1/8 in.", angles, "Wood left each side 1/2 in."};
     t.passTable.push_back({"Pass", "Blade height", "", "Cove width"});
     for (int pass = 1; pass <= 10; ++pass) {
         const double height = pass / 16.0;
-        char decimal[32];
-        std::snprintf(decimal, sizeof decimal, "%.4f in.", height);
-        t.passTable.push_back(
-            {std::to_string(pass), shopInches(height), decimal, shopInches(width(height, 0.0))});
+        t.passTable.push_back({std::to_string(pass), shopInches(height), decimalInches(height),
+                               shopInches(width(height, 0.0))});
     }
     t.length = shopInches;
     return t;

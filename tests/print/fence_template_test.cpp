@@ -396,15 +396,22 @@ TEST_P(PassScheduleTest, PrintsWithinThePage) {
         EXPECT_GE(text.y, 0) << text.text;
         EXPECT_LE(text.y + text.size, kLetter.height) << text.text;
     }
-    EXPECT_TRUE(printer.printed("#1"));
-    EXPECT_TRUE(printer.printed("#" + std::to_string(GetParam().passes)));
+    for (const auto& heading : t.passTable.front()) EXPECT_TRUE(printer.printed(heading));
+    if (GetParam().passes > 0) {
+        EXPECT_TRUE(printer.printed("#1"));
+        EXPECT_TRUE(printer.printed("#" + std::to_string(GetParam().passes)));
+    }
     EXPECT_EQ(shown == GetParam().passes, GetParam().everyPass);
     EXPECT_EQ(printer.printed("\u2026"), !GetParam().everyPass);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, PassScheduleTest,
-                         ::testing::Values(ScheduleCase{10, true}, ScheduleCase{80, true},
-                                           ScheduleCase{150, true}, ScheduleCase{5000, false}));
+                         ::testing::Values(ScheduleCase{0, true}, ScheduleCase{1, true},
+                                           ScheduleCase{10, true}, ScheduleCase{80, true},
+                                           ScheduleCase{150, true}, ScheduleCase{5000, false}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.passes) + "Passes";
+                         });
 
 TEST(FenceTemplate, PrintsOnlyTheCallersWording) {
     FenceTemplate t = covePage(36.8, kLetter);
