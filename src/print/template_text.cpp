@@ -84,13 +84,15 @@ TextBlock textBlock(const FenceTemplate& page, double size, const std::vector<st
     const double pageWidth = std::max(page.pageWidth, 1.0);
     const double noteWidth = std::clamp(lineWidth, 18.0 * size, pageWidth);
     double y = 0.0;
+    // Notes a half line apart, a whole line before the set-up.
     for (const auto& note : notes) {
         for (auto& line : wrap(note, noteWidth, size)) {
             block.add(0.0, y, std::move(line));
             y += pitch;
         }
+        y += pitch / 2.0;
     }
-    if (!notes.empty()) y += pitch;
+    if (!notes.empty()) y += pitch / 2.0;
     for (const auto& line : page.setupLines) {
         block.add(0.0, y, line);
         y += pitch;

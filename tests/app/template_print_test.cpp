@@ -263,6 +263,54 @@ class TemplatePrintTest : public QObject {
         QVERIFY(text.contains(QStringLiteral("53.2\u00b0")));
     }
 
+    // Sizes whose coordinates the PDF writer cannot hold are clipped before they reach it:
+    // the page stays readable and the text complete.
+    void hugeSizesKeepTheText_data() {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("thickness");
+        QTest::addColumn<double>("theta");
+        QTest::newRow("board wider than the page") << 12.0 << 0.75 << 36.8;
+        QTest::newRow("width 3579140") << 3579140.0 << 0.75 << 36.8;
+        QTest::newRow("width 1e30") << 1e30 << 0.75 << 20.0;
+        QTest::newRow("thickness 1e20") << 4.0 << 1e20 << 60.0;
+        QTest::newRow("no angle") << 4.0 << 0.75 << std::nan("");
+    }
+
+    void hugeSizesKeepTheText() {
+        QFETCH(double, width);
+        QFETCH(double, thickness);
+        QFETCH(double, theta);
+        const QString pdf = QDir(QCoreApplication::applicationDirPath())
+                                .filePath(QStringLiteral("template-%1.pdf")
+                                              .arg(QTest::currentDataTag())
+                                              .replace(QLatin1Char(' '), QLatin1Char('-')));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        FenceTemplate page =
+            covePage(theta, printer.pageLayout().paintRect(QPageLayout::Point).size());
+        page.boardWidth = width;
+        page.boardThickness = thickness;
+        {
+            QtSheetPrinter sheet(printer);
+            QVERIFY(printFenceTemplate(sheet, page));
+        }
+        const QString text =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")})
+                .simplified();
+        QVERIFY2(!text.isEmpty(), "pdftotext found no text");
+        for (const auto& line : page.setupLines) {
+            QVERIFY2(text.contains(QString::fromStdString(line)), line.c_str());
+        }
+        for (const auto& row : page.passTable) {
+            for (const auto& cell : row) {
+                QVERIFY2(text.contains(QString::fromStdString(cell)), cell.c_str());
+            }
+        }
+        QCOMPARE(text.contains(QStringLiteral("fence ")), std::isfinite(theta));
+    }
+
     void measuresTrueOnPaper_data() {
         QTest::addColumn<double>("theta");
         for (const double theta : {5.0, 20.0, 36.8, 45.0, 60.0, 85.0}) {
