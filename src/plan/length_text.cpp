@@ -72,8 +72,13 @@ std::optional<double> readLength(std::string_view text, LengthUnit bareUnit) {
     // The unit is what follows the last digit.
     const std::size_t lastDigit = text.find_last_of("0123456789");
     if (lastDigit == std::string_view::npos) return std::nullopt;
-    const std::string_view unit = trimmed(text.substr(lastDigit + 1));
-    const std::string_view number = trimmed(text.substr(0, lastDigit + 1));
+    std::string_view unit = trimmed(text.substr(lastDigit + 1));
+    std::string_view number = trimmed(text.substr(0, lastDigit + 1));
+    // A point right after the digits belongs to them: "3." on the way to "3.5", "3. mm".
+    if (text.substr(lastDigit + 1, 1) == ".") {
+        number = text.substr(0, lastDigit + 2);
+        unit = trimmed(text.substr(lastDigit + 2));
+    }
 
     double scale = bareUnit == LengthUnit::Inch ? 1.0 : 1 / kMillimetresPerInch;
     if (!unit.empty()) {
@@ -110,7 +115,9 @@ std::string shopFractionText(double inches) {
 }
 
 std::string lengthBoxText(double inches, LengthUnit unit) {
-    if (unit == LengthUnit::Millimetre) return formatNumber(inches * kMillimetresPerInch, "0.0 mm");
+    if (unit == LengthUnit::Millimetre) {
+        return formatNumber(inches * kMillimetresPerInch, "0.0## mm");
+    }
     return formatNumber(inches, "0.0####");
 }
 

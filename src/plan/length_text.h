@@ -27,7 +27,7 @@ std::string lengthText(double inches, LengthUnit unit);
 // "3 1/16 + in." (a little more), "2 11/16 - in." (a little less).
 std::string shopFractionText(double inches);
 
-// A length for a box, as a user would type it: "0.625" in inches, "15.9 mm" in millimetres.
+// A length for a box, as a user would type it: "0.625" in inches, "15.875 mm" in millimetres.
 std::string lengthBoxText(double inches, LengthUnit unit);
 
 inline constexpr double kMillimetresPerInch = 25.4;

@@ -49,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"BareInMillimetres", "3.2", kMm, 3.2 / 25.4},
         ReadRow{"FractionInMillimetreMode", "1/8 in", kMm, 0.125},
         ReadRow{"Blanks", "  0.625  ", kIn, 0.625}, ReadRow{"Exponent", "1e-1", kIn, 0.1},
-        ReadRow{"Zero", "0", kIn, 0.0}, ReadRow{"PlusSign", "+2", kIn, 2},
+        ReadRow{"Zero", "0", kIn, 0.0}, ReadRow{"TrailingPoint", "3.", kIn, 3.0},
+        ReadRow{"TrailingPointThenUnit", "3. mm", kIn, 3 / 25.4}, ReadRow{"PlusSign", "+2", kIn, 2},
         // Bad text: no number, more than one number, another unit, out of range.
         ReadRow{"Empty", "", kIn, std::nullopt}, ReadRow{"Blank", "   ", kIn, std::nullopt},
         ReadRow{"Letters", "abc", kIn, std::nullopt}, ReadRow{"UnitOnly", "mm", kIn, std::nullopt},
@@ -91,12 +92,12 @@ TEST_P(ShowLength, Writes) {
 INSTANTIATE_TEST_SUITE_P(
     Lengths, ShowLength,
     testing::Values(
-        ShowRow{"FiveEighths", 0.625, "0.625 in.", "15.9 mm", "5/8 in.", "0.625", "15.9 mm"},
+        ShowRow{"FiveEighths", 0.625, "0.625 in.", "15.9 mm", "5/8 in.", "0.625", "15.875 mm"},
         ShowRow{"ALittleMore", 3.082207, "3.0822 in.", "78.3 mm", "3 3/32 - in.", "3.08221",
-                "78.3 mm"},
-        ShowRow{"ALittleLess", 2.99, "2.99 in.", "75.9 mm", "3 - in.", "2.99", "75.9 mm"},
-        ShowRow{"UnderAThirtySecond", 4.01, "4.01 in.", "101.9 mm", "4 +in.", "4.01", "101.9 mm"},
-        ShowRow{"Sixteenth", 0.0625, "0.0625 in.", "1.6 mm", "1/16 in.", "0.0625", "1.6 mm"},
+                "78.288 mm"},
+        ShowRow{"ALittleLess", 2.99, "2.99 in.", "75.9 mm", "3 - in.", "2.99", "75.946 mm"},
+        ShowRow{"UnderAThirtySecond", 4.01, "4.01 in.", "101.9 mm", "4 +in.", "4.01", "101.854 mm"},
+        ShowRow{"Sixteenth", 0.0625, "0.0625 in.", "1.6 mm", "1/16 in.", "0.0625", "1.588 mm"},
         ShowRow{"Whole", 4, "4.0 in.", "101.6 mm", "4 in.", "4.0", "101.6 mm"},
         ShowRow{"Zero", 0, "0.0 in.", "0.0 mm", "0 in.", "0.0", "0.0 mm"}),
     [](const auto& info) { return std::string(info.param.name); });
