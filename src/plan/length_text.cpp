@@ -91,7 +91,7 @@ std::optional<double> readLength(std::string_view text, LengthUnit bareUnit) {
     const double value = leadingNumber(number);
     if (value == 0.0 && hasNonZeroMantissa(number)) return std::nullopt;
     const double inches = value * scale;
-    if (!std::isfinite(inches)) return std::nullopt;
+    if (!(inches <= kLongestLength)) return std::nullopt;
     return inches;
 }
 

@@ -17,7 +17,8 @@ enum class LengthUnit { Inch, Millimetre };
 // A length typed into a box, in inches: a decimal or shop fraction as the window's boxes
 // read it ("3.5", "3 1/2", "3-1/2", "7/8"), optionally followed by "in.", "in", "inch",
 // "inches", "\"", "mm" or "cm" (any case). A bare number is in `bareUnit`. Nothing when
-// the text is empty, is not one whole number, names another unit or is out of range.
+// the text is empty, is not one whole number, names another unit or is longer than
+// kLongestLength (so that every length converts and prints as a finite number).
 std::optional<double> readLength(std::string_view text, LengthUnit bareUnit);
 
 // "0.6875 in." (up to four decimals) or "17.5 mm" (one decimal).
@@ -31,5 +32,6 @@ std::string shopFractionText(double inches);
 std::string lengthBoxText(double inches, LengthUnit unit);
 
 inline constexpr double kMillimetresPerInch = 25.4;
+inline constexpr double kLongestLength = 1e6;  // inches; no shop has a longer board
 
 }  // namespace arcwright

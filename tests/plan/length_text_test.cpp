@@ -61,7 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"SpacedSlash", "3 / 4", kIn, std::nullopt},
         ReadRow{"Comma", "2,5", kIn, std::nullopt}, ReadRow{"Hex", "&H10", kIn, std::nullopt},
         ReadRow{"Negative", "-3", kIn, std::nullopt},
-        ReadRow{"BeyondDouble", "1e999", kIn, std::nullopt},
+        ReadRow{"BeyondDouble", "1e999", kIn, std::nullopt}, ReadRow{"Longest", "1e6", kIn, 1e6},
+        ReadRow{"LongerThanAnyBoard", "1e7", kIn, std::nullopt},
+        ReadRow{"HugeInMillimetres", "1e300 mm", kIn, std::nullopt},
         ReadRow{"DanglingExponent", "2e", kIn, std::nullopt},
         ReadRow{"NumberAfterUnit", "3 in 4", kIn, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
