@@ -108,7 +108,7 @@ std::string shopFractionText(double inches) {
         if (!out.empty()) out += ' ';
         out += f.numerator + f.slash + f.denominator;
     }
-    if (out.empty()) out = "0";
+    if (out.empty()) out.push_back('0');  // not `= "0"`: GCC 12 -O2 warns falsely on it
     // "+in." below one 1/32: keep it apart from the number as the other marks are.
     if (!f.mark.empty() && f.mark.front() != ' ') out += ' ';
     return out + f.mark;
