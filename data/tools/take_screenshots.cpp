@@ -7,7 +7,8 @@
 // OUTDIR/arcwright-window.png (the start-up set-up once the note is closed) and prints the
 // set-up sheet of that set-up through the Print button into SHEET.pdf; then opens the cove
 // planner with "Plan a Cove..." and saves it planning the README's worked example (a 3-in.
-// cove 5/8 in. deep on a 10-in. blade with a 1/8-in. kerf) as OUTDIR/arcwright-planner.png.
+// cove 5/8 in. deep on a 10-in. blade with a 1/8-in. kerf), handed to the calculator with
+// "Use in Calculator", as OUTDIR/arcwright-planner.png.
 #include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -84,6 +85,8 @@ int main(int argc, char** argv) {
     type("planCoveDepth", "5/8");
     type("planBoardWidth", "4 1/2");
     type("planBoardThickness", "1 1/4");
+    QTest::mouseClick(planner->findChild<QPushButton*>(QStringLiteral("planApply")),
+                      Qt::LeftButton);
     QTest::qWait(200);
     return save(*planner, outDir + QStringLiteral("/arcwright-planner.png")) ? 0 : 1;
 }

@@ -176,7 +176,7 @@ void Planner::applyToCalculator() {
     } else {
         note_->setText(
             tr("The calculator has this set-up. It works out a 10 in. blade with no kerf, so it "
-               "shows %1; your blade cuts %2.")
+               "shows %1, where your blade cuts %2 wide.")
                 .arg(calculatorCut, QString::fromStdString(lengthText(request_.coveWidth, unit_))));
     }
 }
