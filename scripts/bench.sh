@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Arcwright developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Release tree with the benchmarks and measures, on the offscreen platform:
-#  1. the core recomputation (Google Benchmark, bench/core_bench.cpp);
+#  1. the core recomputation (Google Benchmark, bench/core_bench.cpp), and the cove
+#     planner's solve and pass schedule (bench/plan_bench.cpp);
 #  2. one keystroke on the real window until everything is painted (bench/keystroke_bench.cpp);
 #  3. start-up to the first painted window and peak memory, against a bare Qt Widgets
 #     program with one label built in the same tree with the same flags, each started
@@ -26,6 +27,9 @@ echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d
 echo "== core recomputation"
 "$bin/core_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_filter='recompute|solveOnly'
+
+echo "== cove planner"
+"$bin/plan_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 echo "== one keystroke, key event to painted window"
 "$bin/keystroke_bench" --benchmark_min_time=2

@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-30}"
 targets=("$@")
 if [ "${#targets[@]}" -eq 0 ]; then
-  targets=(number_text_fuzz show_fraction_fuzz recompute_fuzz)
+  targets=(number_text_fuzz show_fraction_fuzz recompute_fuzz plan_fuzz)
 fi
 
 cmake --preset fuzz

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Arcwright developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the pictures of the user guide from the real program and puts them in docs/images/:
-# the window as it opens, the window with the start-up set-up, and the printed set-up sheet
-# of that set-up (printed through the Print button to a PDF file, then rendered).
+# the window as it opens, the window with the start-up set-up, the printed set-up sheet
+# of that set-up (printed through the Print button to a PDF file, then rendered), and the
+# cove planner with the worked example of the user guide.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -5,9 +5,13 @@
 //   take_screenshots OUTDIR SHEET.pdf
 // writes OUTDIR/arcwright-warning.png (the window as it opens, with the safety note),
 // OUTDIR/arcwright-window.png (the start-up set-up once the note is closed) and prints the
-// set-up sheet of that set-up through the Print button into SHEET.pdf.
+// set-up sheet of that set-up through the Print button into SHEET.pdf; then opens the cove
+// planner with "Plan a Cove..." and saves it planning the README's worked example (a 3-in.
+// cove 5/8 in. deep on a 10-in. blade with a 1/8-in. kerf), handed to the calculator with
+// "Use in Calculator", as OUTDIR/arcwright-planner.png.
 #include <QApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
@@ -67,5 +71,22 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("printed %s\n", qPrintable(sheet));
-    return 0;
+
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("CommandPlan")),
+                      Qt::LeftButton);
+    auto* planner = window.findChild<QWidget*>(QStringLiteral("Planner"));
+    if (!planner || !QTest::qWaitForWindowExposed(planner)) return 1;
+    const auto type = [planner](const char* box, const char* text) {
+        auto* edit = planner->findChild<QLineEdit*>(QString::fromLatin1(box));
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+    };
+    type("planCoveWidth", "3");
+    type("planCoveDepth", "5/8");
+    type("planBoardWidth", "4 1/2");
+    type("planBoardThickness", "1 1/4");
+    QTest::mouseClick(planner->findChild<QPushButton*>(QStringLiteral("planApply")),
+                      Qt::LeftButton);
+    QTest::qWait(200);
+    return save(*planner, outDir + QStringLiteral("/arcwright-planner.png")) ? 0 : 1;
 }

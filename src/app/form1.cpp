@@ -17,6 +17,7 @@
 #include "app/controls.h"
 #include "app/drawing_surface.h"
 #include "app/look.h"
+#include "app/planner.h"
 #include "model/number_text.h"
 #include "views/plan_view.h"
 
@@ -91,6 +92,7 @@ void Form1::connectEvents() {
     connect(warn_.command12, &QPushButton::clicked, warn_.frame2, &QWidget::hide);
     connect(views_.picture4, &DrawingSurface::clicked, this, &Form1::DrawIsoView);
     connect(command1_, &QPushButton::clicked, this, &Form1::printSheet);
+    connect(commandPlan_, &QPushButton::clicked, this, &Form1::openPlanner);
 }
 
 void Form1::startUp() {
@@ -251,6 +253,18 @@ void Form1::pressStep(StepButton button) {
     }
     if (decision.showBladeWarning) warn_.label1->show();
     if (decision.disableScrollBar) in_.vScroll1->setEnabled(false);
+}
+
+// One planner: a second click brings the open one to the front as it is; a closed one
+// opens again with the calculator's boxes as they are then.
+void Form1::openPlanner() {
+    if (!planner_) planner_ = new Planner(*this);
+    if (!planner_->isVisible()) {
+        planner_->fillFromCalculator();
+        planner_->show();
+    }
+    planner_->raise();
+    planner_->activateWindow();
 }
 
 }  // namespace arcwright

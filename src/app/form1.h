@@ -22,6 +22,7 @@ namespace arcwright {
 
 class AngleScrollBar;
 class DrawingSurface;
+class Planner;
 struct StepButton;
 
 // Five labels side by side that show one length as a shop fraction.
@@ -86,6 +87,7 @@ class Form1 : public QWidget {
     void chooseResolution(int denominator);
     void pressStep(StepButton button);
     void printSheet();
+    void openPlanner();
 
     AdjustTarget adjustTarget() const;
     QLineEdit* targetBox() const;
@@ -128,6 +130,10 @@ class Form1 : public QWidget {
     QRadioButton* option4_ = nullptr;  // 16ths
     QRadioButton* option5_ = nullptr;  // 32nds
     QPushButton* command1_ = nullptr;  // Print
+
+    // The cove planner's button, and the planner, made on first use as a child window.
+    QPushButton* commandPlan_ = nullptr;
+    Planner* planner_ = nullptr;
 
     // Window-wide values.
     int minFraction_ = 0;

@@ -215,6 +215,15 @@ void Form1::createResolution() {
 
     command1_ =
         makeButton(this, "Command1", QStringLiteral("Print"), {9240, 3600, 1215, 495}, font());
+    commandPlan_ =
+        makeButton(this, "CommandPlan", tr("Plan a Cove..."), {9240, 4155, 1215, 435}, font());
+    commandPlan_->setAccessibleName(tr("Plan a cove"));
+    commandPlan_->setAccessibleDescription(
+        tr("Opens the cove planner: the fence angle and passes for the cove you want, on your "
+           "own blade."));
+    commandPlan_->setToolTip(
+        tr("Plan a cove: start from the cove you want and your blade's diameter and kerf, and "
+           "get the fence angle, the blade height and the passes."));
 }
 
 void Form1::createSurfaces() {
@@ -250,6 +259,7 @@ void Form1::setKeyboardOrder() {
         option5_,           views_.picture4,    warn_.command12,
     };
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    setTabOrder(command1_, commandPlan_);  // the planner's button right after Print
 }
 
 }  // namespace arcwright
