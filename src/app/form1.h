@@ -4,7 +4,11 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
+#include "adjust/step_rules.h"
+#include "app/accessibility.h"
+#include "app/fraction_readout.h"
 #include "app/print_hooks.h"
 #include "fractions/shop_fraction.h"
 #include "geometry/cove_solver.h"
@@ -22,16 +26,6 @@ namespace arcwright {
 
 class AngleScrollBar;
 class DrawingSurface;
-struct StepButton;
-
-// Five labels side by side that show one length as a shop fraction.
-struct FractionReadout {
-    QLabel* whole = nullptr;
-    QLabel* numerator = nullptr;
-    QLabel* slash = nullptr;
-    QLabel* denominator = nullptr;
-    QLabel* mark = nullptr;
-};
 
 // The one window. Every input box's text is the value; every change of a box runs the
 // recomputation at once, and the results are left in the labels and drawing surfaces.
@@ -52,18 +46,13 @@ class Form1 : public QWidget {
     // Redraws the isometric view unless a warning is shown.
     void DrawIsoView();
 
-    // Window-wide values, read by the printed sheet and the tests.
-    int minFraction() const { return minFraction_; }
-    int drawScale() const { return drawScale_; }
-    double pi() const { return pi_; }
-    const CoveSolution& solution() const { return solution_; }
-    const SectionOutline& sectionOutline() const { return outline_; }
-    const IsoTables& isoTables() const { return iso_; }
-    int isoViewCalls() const { return isoViewCalls_; }
-
     // Replaces the printer, print dialog and message box the Print button uses; empty hooks
     // keep the desktop's own.
     void setPrintHooks(PrintHooks hooks) { printHooks_ = std::move(hooks); }
+
+    // Reads the window's inner values for tests only: app/form1_test_seam.h.
+    struct TestAccess;
+    friend struct TestAccess;
 
   private:
     void createUi();
@@ -76,6 +65,7 @@ class Form1 : public QWidget {
     void createSurfaces();
     void createTitle();
     void setKeyboardOrder();
+    void describeControls();
     void connectEvents();
     void startUp();
 
@@ -115,6 +105,7 @@ class Form1 : public QWidget {
         QLabel* label1 = nullptr;  // "Blade height high!"
         QLabel* label2 = nullptr;  // "Cut is too wide!"
         QGroupBox* frame2 = nullptr;
+        QLabel* label47 = nullptr;  // the safety note inside Frame2
         QPushButton* command12 = nullptr;
     } warn_;
 
@@ -128,11 +119,12 @@ class Form1 : public QWidget {
     QRadioButton* option4_ = nullptr;  // 16ths
     QRadioButton* option5_ = nullptr;  // 32nds
     QPushButton* command1_ = nullptr;  // Print
+    std::vector<StepControl> steps_;   // Command2 .. 9, column by column
+    WindowDescriber* describer_ = nullptr;
 
     // Window-wide values.
     int minFraction_ = 0;
     int drawScale_ = 0;
-    double pi_ = 0.0;
     CoveSolution solution_;
     SectionOutline outline_;
     IsoTables iso_;

@@ -3,10 +3,13 @@
 
 #pragma once
 
+// print owns the set-up sheet: its text lines and the full-size board end with the cove,
+// laid out for a small printer interface that the window binds to a real printer.
+
 #include <array>
 #include <string>
 
-#include "model/setup.h"
+#include "geometry/cove_levels.h"
 #include "print/sheet_printer.h"
 
 namespace arcwright {
@@ -17,11 +20,11 @@ struct SheetValues {
     double boardThickness = 0.0;
     double boardAngle = 0.0;
     double bladeHeight = 0.0;
-    double cutWidth = 0.0;        // the decimal read-out, read back as a number
-    double cutWhole = 0.0;        // the cut-width fraction's captions, read as numbers
+    double cutWidth = 0.0;  // the decimal read-out, read back as a number
+    double cutWhole = 0.0;  // the cut-width fraction's captions, read as numbers
     double cutNumerator = 0.0;
     double cutDenominator = 0.0;
-    std::string cutMark;          // the over/under mark, as shown
+    std::string cutMark;  // the over/under mark, as shown
     int minFraction = 16;
     int pointCount = 0;
     const LevelTable* profileWidth = nullptr;

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <array>
+
+#include "geometry/cove_levels.h"
+
+namespace arcwright {
+
+// Outline tables hold two flanks of kMaxLevels points plus the printed apex.
+inline constexpr int kOutlineTableSize = 2 * kMaxLevels + 2;
+using OutlineTable = std::array<double, kOutlineTableSize>;
+
+// Which side of the board's centre line an outline point lies on.
+enum class Side { Left, Centre, Right };
+
+struct OutlinePoint {
+    int level = 0;  // the profile level whose width places the point
+    Side side = Side::Left;
+
+    bool operator==(const OutlinePoint&) const = default;
+};
+
+// How a drawing closes the outline beyond the plain mirror.
+struct OutlineEnds {
+    // One more point on the centre line, a level below the deepest, and the deepest level
+    // drawn again on the right: the printed sheet's pointed bottom.
+    bool apex = false;
+    // The right flank runs on to the empty level 0 at the face: the section view keeps
+    // that point in its table without drawing it.
+    bool throughLevelZero = false;
+};
+
+// The cove as seen on the end of the board, point by point, numbered from 1: the left
+// flank from level 1 at the face down to the deepest level n, then the right flank
+// mirrored back up to level 1. The one index rule: with m = n (or n + 1 with an apex),
+// point p stands at level p on the left while p <= n, and at level 2m - p on the right
+// once p > m. Each drawing turns levels into coordinates its own way.
+class CoveOutline {
+  public:
+    CoveOutline(int pointCount, OutlineEnds ends = {});
+
+    int levels() const { return levels_; }  // n, cut to what the tables hold
+    int size() const;                       // points; 0 without levels
+    OutlinePoint operator[](int p) const;   // 1 <= p <= size()
+
+  private:
+    int levels_;
+    OutlineEnds ends_;
+};
+
+}  // namespace arcwright
