@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <array>
+
 class QLabel;
 
 namespace arcwright {
@@ -14,6 +16,8 @@ struct FractionReadout {
     QLabel* slash = nullptr;
     QLabel* denominator = nullptr;
     QLabel* mark = nullptr;
+
+    std::array<QLabel*, 5> labels() const { return {whole, numerator, slash, denominator, mark}; }
 };
 
 }  // namespace arcwright
