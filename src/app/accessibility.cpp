@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -101,11 +102,12 @@ WindowDescriber::WindowDescriber(DescribedControls controls, QObject* parent)
     (void)factoryInstalled;
 
     describeFixed();
-    for (QRadioButton* option : {c_.widthTarget, c_.thicknessTarget, c_.bladeTarget}) {
+    for (QRadioButton* option : {c_.in.option2, c_.in.option1, c_.in.option3}) {
         connect(option, &QRadioButton::toggled, this, [this] { describeSteps(); });
     }
-    for (QWidget* warning : {c_.warningFrame, static_cast<QWidget*>(c_.bladeWarning),
-                             static_cast<QWidget*>(c_.wideWarning)}) {
+    for (QWidget* warning :
+         {static_cast<QWidget*>(c_.warn.frame2), static_cast<QWidget*>(c_.warn.label1),
+          static_cast<QWidget*>(c_.warn.label2)}) {
         warnings_.push_back({warning, false});
         warning->installEventFilter(this);
     }
@@ -113,9 +115,9 @@ WindowDescriber::WindowDescriber(DescribedControls controls, QObject* parent)
 }
 
 void WindowDescriber::refresh() {
-    describeReadout(c_.widthRow, tr("Board width"));
-    describeReadout(c_.thicknessRow, tr("Board thickness"));
-    describeReadout(c_.bladeRow, tr("Blade height"));
+    describeReadout(c_.out.width, tr("Board width"));
+    describeReadout(c_.out.thickness, tr("Board thickness"));
+    describeReadout(c_.out.blade, tr("Blade height"));
     describeCut();
     describeViews();
     describeSteps();
@@ -129,40 +131,42 @@ void WindowDescriber::describeReadout(const FractionReadout& row, const QString&
 }
 
 void WindowDescriber::describeCut() {
-    const QString decimal = c_.cutDecimal->text();
+    const QString decimal = c_.out.label4->text();
     QString description;
     if (decimal.isEmpty()) {
         description = tr("Cut width not shown: the cut is too wide for the board");
     } else {
         description = tr("Cut width, %1").arg(decimalInches(decimal));
-        const QString words = spokenFraction(c_.cutRow);
+        const QString words = spokenFraction(c_.out.cut);
         if (!words.isEmpty()) description = tr("%1, %2").arg(description, words);
     }
-    describe(c_.cutDecimal, description);
-    for (QLabel* label : c_.cutRow.labels()) describe(label, description);
+    describe(c_.out.label4, description);
+    for (QLabel* label : c_.out.cut.labels()) describe(label, description);
 }
 
 void WindowDescriber::describeViews() {
-    const QString width = inchesText(valueOf(c_.width));
-    const QString thickness = inchesText(valueOf(c_.thickness));
-    const QString blade = inchesText(valueOf(c_.blade));
-    const bool tooWide = !c_.wideWarning->isHidden();
-    const QString cut = decimalInches(c_.cutDecimal->text());
+    const QString width = inchesText(valueOf(c_.in.text4));
+    const QString thickness = inchesText(valueOf(c_.in.text3));
+    const QString blade = inchesText(valueOf(c_.in.text1));
+    const bool tooWide = !c_.warn.label2->isHidden();
+    const QString cut = decimalInches(c_.out.label4->text());
     const bool cove = !tooWide && c_.solution->cutWidth() > 0.0;
 
     const QString board =
         tr("End view of the board to scale, %1 wide and %2 thick, ").arg(width, thickness);
     if (tooWide) {
-        describe(c_.section, board + tr("with no cove drawn: the cut is too wide for the board"));
+        describe(c_.views.picture1,
+                 board + tr("with no cove drawn: the cut is too wide for the board"));
     } else if (!cove) {
-        describe(c_.section, board + tr("with no cove: the blade does not stand above the table"));
+        describe(c_.views.picture1,
+                 board + tr("with no cove: the blade does not stand above the table"));
     } else {
-        describe(c_.section,
+        describe(c_.views.picture1,
                  board + tr("with a cove %1 wide and %2 deep cut into its face").arg(cut, blade));
     }
 
-    const QString angle = QString::fromStdString(plainNumberText(valueOf(c_.angle)));
-    describe(c_.plan,
+    const QString angle = QString::fromStdString(plainNumberText(valueOf(c_.in.text2)));
+    describe(c_.views.picture2,
              tooWide ? tr("Plan of the saw table from above: the blade, and the board crossing it "
                           "at %1 degrees, with no cut marked: the cut is too wide")
                            .arg(angle)
@@ -171,18 +175,19 @@ void WindowDescriber::describeViews() {
                            .arg(angle, cut));
 
     // The isometric view keeps its last drawing while a warning is up.
-    if (c_.bladeWarning->isHidden() && !tooWide) {
-        describe(c_.iso, tr("An 18-inch length of the finished moulding, %1 wide and %2 thick, "
-                            "with a cove %3 wide and %4 deep")
-                             .arg(width, thickness, cut, blade));
+    if (c_.warn.label1->isHidden() && !tooWide) {
+        describe(c_.views.picture4,
+                 tr("An 18-inch length of the finished moulding, %1 wide and %2 thick, "
+                    "with a cove %3 wide and %4 deep")
+                     .arg(width, thickness, cut, blade));
     }
 }
 
 void WindowDescriber::describeSteps() {
-    const QString target = c_.thicknessTarget->isChecked() ? tr("the board thickness")
-                           : c_.bladeTarget->isChecked()   ? tr("the blade height")
-                           : c_.widthTarget->isChecked()   ? tr("the board width")
-                                                           : QString();
+    const QString target = c_.in.option1->isChecked()   ? tr("the board thickness")
+                           : c_.in.option3->isChecked() ? tr("the blade height")
+                           : c_.in.option2->isChecked() ? tr("the board width")
+                                                        : QString();
     for (const StepControl& step : c_.steps) {
         describe(step.button,
                  step.up

@@ -8,12 +8,10 @@
 #include <functional>
 #include <vector>
 
-#include "app/fraction_readout.h"
+#include "app/form1_controls.h"
 
 class QAbstractButton;
 class QAccessibleEvent;
-class QLabel;
-class QLineEdit;
 class QRadioButton;
 class QWidget;
 
@@ -21,41 +19,17 @@ namespace arcwright {
 
 struct CoveSolution;
 
-// One step button and the words for what it does.
-struct StepControl {
-    QAbstractButton* button = nullptr;
-    QString size;  // "1/4" .. "1/32", as its column heading shows it
-    bool up = true;
-};
-
-// The window's controls as the accessibility layer needs them, handed over once by the
-// window that owns them.
+// The window's controls as the accessibility layer describes them, handed over once by
+// the window that owns them.
 struct DescribedControls {
     QWidget* window = nullptr;
-    QLineEdit* width = nullptr;
-    QLineEdit* thickness = nullptr;
-    QLineEdit* angle = nullptr;
-    QLineEdit* blade = nullptr;
-    QWidget* angleBar = nullptr;
-    QRadioButton* widthTarget = nullptr;
-    QRadioButton* thicknessTarget = nullptr;
-    QRadioButton* bladeTarget = nullptr;
-    QRadioButton* sixteenths = nullptr;
-    QRadioButton* thirtySeconds = nullptr;
-    QAbstractButton* print = nullptr;
-    QAbstractButton* closeWarning = nullptr;
-    QWidget* warningFrame = nullptr;
-    QLabel* safetyNote = nullptr;
-    QLabel* bladeWarning = nullptr;  // "Blade height high!"
-    QLabel* wideWarning = nullptr;   // "Cut is too wide!"
-    QWidget* section = nullptr;
-    QWidget* plan = nullptr;
-    QWidget* iso = nullptr;
-    FractionReadout widthRow;
-    FractionReadout thicknessRow;
-    FractionReadout bladeRow;
-    FractionReadout cutRow;
-    QLabel* cutDecimal = nullptr;
+    InputControls in;
+    ReadoutControls out;
+    WarningControls warn;
+    SurfaceControls views;
+    QRadioButton* option4 = nullptr;      // 16ths
+    QRadioButton* option5 = nullptr;      // 32nds
+    QAbstractButton* command1 = nullptr;  // Print
     std::vector<StepControl> steps;
     const CoveSolution* solution = nullptr;
 };

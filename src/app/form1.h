@@ -8,7 +8,7 @@
 
 #include "adjust/step_rules.h"
 #include "app/accessibility.h"
-#include "app/fraction_readout.h"
+#include "app/form1_controls.h"
 #include "app/print_hooks.h"
 #include "fractions/shop_fraction.h"
 #include "geometry/cove_solver.h"
@@ -16,16 +16,8 @@
 #include "views/section_view.h"
 
 class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace arcwright {
-
-class AngleScrollBar;
-class DrawingSurface;
 
 // The one window. Every input box's text is the value; every change of a box runs the
 // recomputation at once, and the results are left in the labels and drawing surfaces.
@@ -81,40 +73,10 @@ class Form1 : public QWidget {
     QLineEdit* targetBox() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    struct Inputs {
-        QLineEdit* text1 = nullptr;  // blade height
-        QLineEdit* text2 = nullptr;  // board angle to the blade
-        QLineEdit* text3 = nullptr;  // board thickness
-        QLineEdit* text4 = nullptr;  // board width
-        AngleScrollBar* vScroll1 = nullptr;
-        QRadioButton* option1 = nullptr;  // thickness is the adjustment target
-        QRadioButton* option2 = nullptr;  // width
-        QRadioButton* option3 = nullptr;  // blade height
-    } in_;
-
-    struct Readouts {
-        FractionReadout width;      // Label28, 27, 26, 25, 24
-        FractionReadout thickness;  // Label29 .. 33
-        FractionReadout blade;      // Label36 .. 40
-        FractionReadout cut;        // Label5 .. 9
-        QLabel* label3 = nullptr;   // "Width of cut ="
-        QLabel* label4 = nullptr;   // decimal cut width
-    } out_;
-
-    struct Warnings {
-        QLabel* label1 = nullptr;  // "Blade height high!"
-        QLabel* label2 = nullptr;  // "Cut is too wide!"
-        QGroupBox* frame2 = nullptr;
-        QLabel* label47 = nullptr;  // the safety note inside Frame2
-        QPushButton* command12 = nullptr;
-    } warn_;
-
-    struct Surfaces {
-        DrawingSurface* picture1 = nullptr;  // section
-        DrawingSurface* picture2 = nullptr;  // plan
-        DrawingSurface* picture4 = nullptr;  // isometric
-    } views_;
-
+    InputControls in_;
+    ReadoutControls out_;
+    WarningControls warn_;
+    SurfaceControls views_;
     QFrame* frame1_ = nullptr;
     QRadioButton* option4_ = nullptr;  // 16ths
     QRadioButton* option5_ = nullptr;  // 32nds

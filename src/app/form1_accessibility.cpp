@@ -12,34 +12,8 @@
 namespace arcwright {
 
 void Form1::describeControls() {
-    DescribedControls controls;
-    controls.window = this;
-    controls.width = in_.text4;
-    controls.thickness = in_.text3;
-    controls.angle = in_.text2;
-    controls.blade = in_.text1;
-    controls.angleBar = in_.vScroll1;
-    controls.widthTarget = in_.option2;
-    controls.thicknessTarget = in_.option1;
-    controls.bladeTarget = in_.option3;
-    controls.sixteenths = option4_;
-    controls.thirtySeconds = option5_;
-    controls.print = command1_;
-    controls.closeWarning = warn_.command12;
-    controls.warningFrame = warn_.frame2;
-    controls.safetyNote = warn_.label47;
-    controls.bladeWarning = warn_.label1;
-    controls.wideWarning = warn_.label2;
-    controls.section = views_.picture1;
-    controls.plan = views_.picture2;
-    controls.iso = views_.picture4;
-    controls.widthRow = out_.width;
-    controls.thicknessRow = out_.thickness;
-    controls.bladeRow = out_.blade;
-    controls.cutRow = out_.cut;
-    controls.cutDecimal = out_.label4;
-    controls.steps = steps_;
-    controls.solution = &solution_;
+    DescribedControls controls{this,     in_,      out_,      warn_,  views_,
+                               option4_, option5_, command1_, steps_, &solution_};
     describer_ = new WindowDescriber(std::move(controls), this);
 }
 
