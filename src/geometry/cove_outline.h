@@ -40,14 +40,24 @@ struct OutlineEnds {
 // once p > m. Each drawing turns levels into coordinates its own way.
 class CoveOutline {
   public:
-    CoveOutline(int pointCount, OutlineEnds ends = {});
+    explicit CoveOutline(int pointCount, OutlineEnds ends = {})
+        : levels_(heldLevels(pointCount)), turn_(levels_ + (ends.apex ? 1 : 0)), ends_(ends) {}
 
     int levels() const { return levels_; }  // n, cut to what the tables hold
-    int size() const;                       // points; 0 without levels
-    OutlinePoint operator[](int p) const;   // 1 <= p <= size()
+
+    // Points; 0 without levels.
+    int size() const { return levels_ == 0 ? 0 : 2 * turn_ - 1 + (ends_.throughLevelZero ? 1 : 0); }
+
+    // Point p, 1 <= p <= size(). Inline: the drawings walk it on every keystroke.
+    OutlinePoint operator[](int p) const {
+        if (p <= levels_) return {p, Side::Left};
+        if (p == turn_) return {p, Side::Centre};
+        return {2 * turn_ - p, Side::Right};
+    }
 
   private:
     int levels_;
+    int turn_;  // m: the deepest level, or the apex one below it
     OutlineEnds ends_;
 };
 
