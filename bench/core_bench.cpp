@@ -12,7 +12,7 @@
 #include "fractions/shop_fraction.h"
 #include "geometry/cove_solver.h"
 #include "model/number_text.h"
-#include "model/setup.h"
+#include "readouts/readouts.h"
 #include "views/display_list.h"
 #include "views/iso_view.h"
 #include "views/plan_view.h"
@@ -45,7 +45,8 @@ void recompute(benchmark::State& state) {
         solveCove(in, solution);
         FractionCaptions cut;
         if (!solution.tooWide) cut = ShowFraction(solution.cutWidth(), 16, settings);
-        benchmark::DoNotOptimize(solution.cutWidthText.data());
+        const std::string text = cutWidthText(solution);
+        benchmark::DoNotOptimize(text.data());
         benchmark::DoNotOptimize(cut.mark.data());
     }
     if (solution.tooWide) state.SkipWithError("the set-up is too wide; nothing was written");
@@ -70,7 +71,7 @@ void recomputeAndDraw(benchmark::State& state) {
         buildSectionOutline(board, solution.pointCount, solution.profileWidth, outline);
         drawCoveOutline(section, board, outline, solution.pointCount);
         const FractionCaptions cut = ShowFraction(solution.cutWidth(), 16, readout::cutWidth());
-        const double shown = leadingNumber(solution.cutWidthText);
+        const double shown = leadingNumber(cutWidthText(solution));
         drawPlanView(plan, angle, width, shown);
         const FractionCaptions row = ShowFraction(width, 16, readout::adjustedWidth());
         drawIsoView(

@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto outline =
         coveOutline(request.coveDepth, result.angleDeg, request.bladeDiameter, request.kerf);
-    for (const OutlinePoint& p : outline) {
+    for (const BoardEndPoint& p : outline) {
         check(std::isfinite(p.x) && std::isfinite(p.depth), "an outline point is not finite");
     }
     return 0;

@@ -20,6 +20,7 @@
 #include "geometry/cove_solver.h"
 #include "model/number_text.h"
 #include "print/setup_sheet.h"
+#include "readouts/readouts.h"
 #include "views/display_list.h"
 #include "views/iso_view.h"
 #include "views/plan_view.h"
@@ -137,20 +138,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const double cutWidth = solution.cutWidth();
+    const std::string cutText = cutWidthText(solution);
     check(solution.tooWide == (cutWidth > width - 0.5), "too-wide decision");
-    check(solution.cutWidthText.empty() == solution.tooWide, "cut width text vs too wide");
-    checkText(solution.cutWidthText, "cut width text shows a non-finite number");
+    check(cutText.empty() == solution.tooWide, "cut width text vs too wide");
+    checkText(cutText, "cut width text shows a non-finite number");
 
     FractionCaptions cut;
     if (!solution.tooWide) {
         drawCoveOutline(section, board, outline, n);
-        const double shown = leadingNumber(solution.cutWidthText);
-        check(std::fabs(shown - cutWidth) <= 0.0005 * (1 + 1e-9), "cut width text is off",
-              solution.cutWidthText);
+        const double shown = leadingNumber(cutText);
+        check(std::fabs(shown - cutWidth) <= 0.0005 * (1 + 1e-9), "cut width text is off", cutText);
         cut = ShowFraction(cutWidth, minFraction, readout::cutWidth());
         checkFraction(cut);
     }
-    const double shownCut = leadingNumber(solution.cutWidthText);
+    const double shownCut = leadingNumber(cutText);
     drawPlanView(plan, angle, width, shownCut);
 
     checkFraction(ShowFraction(width, minFraction, readout::adjustedWidth()));

@@ -17,6 +17,7 @@
 #include "fractions/shop_fraction.h"
 #include "fuzz_checks.h"
 #include "model/number_text.h"
+#include "readouts/readouts.h"
 
 using namespace arcwright;
 using namespace arcwright::fuzzing;

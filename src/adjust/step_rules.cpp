@@ -4,6 +4,7 @@
 #include "adjust/step_rules.h"
 
 #include "model/number_text.h"
+#include "readouts/readouts.h"
 
 namespace arcwright {
 

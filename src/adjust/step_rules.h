@@ -6,9 +6,13 @@
 #include <optional>
 #include <string>
 
-#include "model/setup.h"
+// adjust owns the step buttons' rules: which press is allowed, what it writes into the
+// target box, and when it locks or frees the angle bar.
 
 namespace arcwright {
+
+// The input the step buttons change.
+enum class AdjustTarget { BoardWidth, BoardThickness, BladeHeight };
 
 // One of the eight step buttons: a column (1/4, 1/8, 1/16, 1/32 in.) and a direction.
 struct StepButton {

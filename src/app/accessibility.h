@@ -3,30 +3,69 @@
 
 #pragma once
 
+#include <QObject>
+#include <QString>
 #include <functional>
+#include <vector>
 
+#include "app/form1_controls.h"
+
+class QAbstractButton;
 class QAccessibleEvent;
-class QString;
+class QRadioButton;
+class QWidget;
 
 namespace arcwright {
 
-class Form1;
+struct CoveSolution;
+
+// The window's controls as the accessibility layer describes them, handed over once by
+// the window that owns them.
+struct DescribedControls {
+    QWidget* window = nullptr;
+    InputControls in;
+    ReadoutControls out;
+    WarningControls warn;
+    SurfaceControls views;
+    QRadioButton* option4 = nullptr;      // 16ths
+    QRadioButton* option5 = nullptr;      // 32nds
+    QAbstractButton* command1 = nullptr;  // Print
+    std::vector<StepControl> steps;
+    const CoveSolution* solution = nullptr;
+};
 
 // Gives every input, option, button, read-out and drawing of the window an accessible
-// name and description, puts tool tips on the controls a woodworker asks about, and
-// reports the warnings to assistive tools when they come up. Call once, after the
-// controls are built.
-void describeControls(Form1& window);
+// name and description, puts tool tips on the controls a woodworker asks about, keeps the
+// descriptions that carry values up to date, and reports the warnings to assistive tools
+// when they come up. Lives as a child of the window.
+class WindowDescriber : public QObject {
+    Q_OBJECT
+  public:
+    WindowDescriber(DescribedControls controls, QObject* parent);
 
-// Brings the descriptions that carry values (the read-outs, the drawings, the step
-// buttons) up to date with what the window now shows. Cheap enough for every keystroke.
-void updateDescriptions(Form1& window);
+    // Brings the descriptions that carry values (the read-outs, the drawings, the step
+    // buttons) up to date with what the window now shows. Cheap enough for every keystroke.
+    void refresh();
 
-// A fraction read-out in words, from its captions: "about 3 and 1/16 inches, a little
-// more" (the true value is a little more than shown), "exactly 3/4 inch". Empty when the
-// read-out is blank.
-QString spokenFraction(const QString& whole, const QString& numerator, const QString& denominator,
-                       const QString& mark);
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void describeFixed();
+    void describeReadout(const FractionReadout& row, const QString& what);
+    void describeCut();
+    void describeViews();
+    void describeSteps();
+    void announceWarnings();
+
+    DescribedControls c_;
+    struct Warning {
+        QWidget* widget = nullptr;
+        bool announced = false;
+    };
+    std::vector<Warning> warnings_;
+    bool settlePending_ = false;
+};
 
 // Sees every warning announcement just before it goes to the platform's accessibility
 // bridge; an empty function stops watching. The bridge only passes events on while an

@@ -19,7 +19,7 @@ BoardEndView::BoardEndView(QWidget* parent) : QWidget(parent) {
 }
 
 void BoardEndView::setBoard(double boardWidth, double boardThickness,
-                            std::vector<OutlinePoint> cove) {
+                            std::vector<BoardEndPoint> cove) {
     const bool drawable = std::isfinite(boardWidth) && std::isfinite(boardThickness) &&
                           boardWidth > 0 && boardThickness > 0;
     boardWidth_ = drawable ? boardWidth : 0.0;

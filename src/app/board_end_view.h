@@ -18,9 +18,9 @@ class BoardEndView : public QWidget {
     explicit BoardEndView(QWidget* parent);
 
     // An empty outline draws the board alone.
-    void setBoard(double boardWidth, double boardThickness, std::vector<OutlinePoint> cove);
+    void setBoard(double boardWidth, double boardThickness, std::vector<BoardEndPoint> cove);
 
-    const std::vector<OutlinePoint>& cove() const { return cove_; }
+    const std::vector<BoardEndPoint>& cove() const { return cove_; }
     QSize sizeHint() const override { return {240, 120}; }
     QSize minimumSizeHint() const override { return {120, 60}; }
 
@@ -30,7 +30,7 @@ class BoardEndView : public QWidget {
   private:
     double boardWidth_ = 0.0;
     double boardThickness_ = 0.0;
-    std::vector<OutlinePoint> cove_;
+    std::vector<BoardEndPoint> cove_;
 };
 
 }  // namespace arcwright

@@ -18,6 +18,14 @@ void place(QWidget* w, TwipRect at) {
     w->setGeometry(look::px(at.left), look::px(at.top), look::px(at.width), look::px(at.height));
 }
 
+// A new control with its caption (or text) and object name, in its parent.
+template <class Control>
+Control* make(QWidget* parent, const QString& name, const QString& caption) {
+    auto* control = new Control(caption, parent);
+    control->setObjectName(name);
+    return control;
+}
+
 int captionWidth(const QLabel* label, const QString& caption) {
     if (caption.isEmpty()) return 0;
     return label->fontMetrics().horizontalAdvance(caption) + 1;
@@ -27,8 +35,7 @@ int captionWidth(const QLabel* label, const QString& caption) {
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, TwipRect at,
                   const QFont& font, std::optional<QColor> colour) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
+    auto* label = make<QLabel>(parent, name, caption);
     label->setFont(font);
     label->setAutoFillBackground(false);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -45,8 +52,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 }
 
 QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& text, TwipRect at) {
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(name);
+    auto* box = make<QLineEdit>(parent, name, text);
     box->setFont(look::windowFont(12));
     box->setAlignment(Qt::AlignCenter);
     box->setTextMargins(0, 0, 0, 0);
@@ -56,8 +62,7 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& text, Tw
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, TwipRect at,
                         const QFont& font) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    auto* button = make<QPushButton>(parent, name, caption);
     button->setFont(font);
     button->setAutoDefault(false);
     place(button, at);
@@ -66,8 +71,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, TwipRect at,
                          const QColor& background) {
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
+    auto* option = make<QRadioButton>(parent, name, caption);
     QPalette pal = option->palette();
     pal.setColor(QPalette::Window, background);
     option->setPalette(pal);

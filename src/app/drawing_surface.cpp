@@ -21,6 +21,18 @@ QColor toQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
+// Clips a level or plumb line: `across` is its one coordinate across the line, which must
+// lie within [acrossLo, acrossHi]; its ends `from` and `to` are cut to [lo, hi]. False,
+// with the ends left alone, when nothing is left.
+bool clipAlong(double across, double acrossLo, double acrossHi, double& from, double& to, double lo,
+               double hi) {
+    if (across < acrossLo || across > acrossHi) return false;
+    if (std::max(from, to) < lo || std::min(from, to) > hi) return false;
+    from = std::clamp(from, lo, hi);
+    to = std::clamp(to, lo, hi);
+    return true;
+}
+
 // Clips a segment to a rectangle (Liang-Barsky). Keeps wild coordinates from typed
 // sizes far off the surface out of the raster engine. False when nothing is left.
 bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
@@ -30,20 +42,10 @@ bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
     // Level and plumb lines clip exactly, however far off their ends lie (a board
     // typed a mile wide still shows its faces).
     if (a.y() == b.y()) {
-        if (a.y() < box.top() || a.y() > box.bottom()) return false;
-        if (std::max(a.x(), b.x()) < box.left() || std::min(a.x(), b.x()) > box.right())
-            return false;
-        a.setX(clampTo(a.x(), box.left(), box.right()));
-        b.setX(clampTo(b.x(), box.left(), box.right()));
-        return true;
+        return clipAlong(a.y(), box.top(), box.bottom(), a.rx(), b.rx(), box.left(), box.right());
     }
     if (a.x() == b.x()) {
-        if (a.x() < box.left() || a.x() > box.right()) return false;
-        if (std::max(a.y(), b.y()) < box.top() || std::min(a.y(), b.y()) > box.bottom())
-            return false;
-        a.setY(clampTo(a.y(), box.top(), box.bottom()));
-        b.setY(clampTo(b.y(), box.top(), box.bottom()));
-        return true;
+        return clipAlong(a.x(), box.left(), box.right(), a.ry(), b.ry(), box.top(), box.bottom());
     }
     const double dx = b.x() - a.x();
     const double dy = b.y() - a.y();

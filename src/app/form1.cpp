@@ -11,28 +11,24 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "adjust/step_rules.h"
-#include "app/accessibility.h"
 #include "app/angle_scroll_bar.h"
+#include "app/box_value.h"
 #include "app/controls.h"
 #include "app/drawing_surface.h"
 #include "app/look.h"
 #include "app/planner.h"
 #include "model/number_text.h"
+#include "readouts/readouts.h"
 #include "views/plan_view.h"
 
 namespace arcwright {
 namespace {
 
-double valueOf(const QString& text) {
-    return leadingNumber(text.toStdString());
-}
-double valueOf(const QLineEdit* box) {
-    return valueOf(box->text());
-}
-double valueOf(const QLabel* label) {
-    return valueOf(label->text());
-}
+// What the four boxes hold when the window opens.
+constexpr double kStartBladeHeight = 0.5;
+constexpr double kStartAngle = 45.0;
+constexpr double kStartThickness = 0.75;
+constexpr double kStartWidth = 4.0;
 
 QString formatted(double value, std::string_view pattern) {
     return QString::fromStdString(formatNumber(value, pattern));
@@ -184,14 +180,13 @@ void Form1::RecomputeCove() {
         }
     } else {
         drawCoveOutline(*views_.picture1, board, outline_, solution_.pointCount);
-        setCaption(out_.label4, QString::fromStdString(solution_.cutWidthText));
+        setCaption(out_.label4, QString::fromStdString(cutWidthText(solution_)));
         ShowFraction(solution_.cutWidth(), out_.cut, readout::cutWidth());
     }
 
-    pi_ = kTenDigitPi;
     drawPlanView(*views_.picture2, inputs.boardAngleDeg, inputs.boardWidth, valueOf(out_.label4));
     UpdateAdjustedReadout();
-    updateDescriptions(*this);
+    describer_->refresh();
 }
 
 void Form1::UpdateAdjustedReadout() {
@@ -213,7 +208,7 @@ void Form1::UpdateAllReadouts() {
     ShowFraction(valueOf(in_.text4), out_.width, readout::allWidth());
     ShowFraction(valueOf(in_.text3), out_.thickness, readout::allThickness());
     ShowFraction(valueOf(in_.text1), out_.blade, readout::allBladeHeight());
-    updateDescriptions(*this);
+    describer_->refresh();
 }
 
 void Form1::chooseResolution(int denominator) {
@@ -235,7 +230,6 @@ void Form1::DrawIsoView() {
     ++isoViewCalls_;
     // While a warning is up the last good drawing stays.
     if (!warn_.label1->isHidden() || !warn_.label2->isHidden()) return;
-    pi_ = kIsoPi;
     const IsoInputs inputs{valueOf(in_.text4),   valueOf(in_.text3),   valueOf(in_.text1),
                            valueOf(out_.label4), solution_.pointCount, &solution_.profileHalfWidth};
     drawIsoView(*views_.picture4, inputs, iso_);

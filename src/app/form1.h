@@ -4,7 +4,11 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
+#include "adjust/step_rules.h"
+#include "app/accessibility.h"
+#include "app/form1_controls.h"
 #include "app/print_hooks.h"
 #include "fractions/shop_fraction.h"
 #include "geometry/cove_solver.h"
@@ -12,27 +16,10 @@
 #include "views/section_view.h"
 
 class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace arcwright {
 
-class AngleScrollBar;
-class DrawingSurface;
 class Planner;
-struct StepButton;
-
-// Five labels side by side that show one length as a shop fraction.
-struct FractionReadout {
-    QLabel* whole = nullptr;
-    QLabel* numerator = nullptr;
-    QLabel* slash = nullptr;
-    QLabel* denominator = nullptr;
-    QLabel* mark = nullptr;
-};
 
 // The one window. Every input box's text is the value; every change of a box runs the
 // recomputation at once, and the results are left in the labels and drawing surfaces.
@@ -53,18 +40,13 @@ class Form1 : public QWidget {
     // Redraws the isometric view unless a warning is shown.
     void DrawIsoView();
 
-    // Window-wide values, read by the printed sheet and the tests.
-    int minFraction() const { return minFraction_; }
-    int drawScale() const { return drawScale_; }
-    double pi() const { return pi_; }
-    const CoveSolution& solution() const { return solution_; }
-    const SectionOutline& sectionOutline() const { return outline_; }
-    const IsoTables& isoTables() const { return iso_; }
-    int isoViewCalls() const { return isoViewCalls_; }
-
     // Replaces the printer, print dialog and message box the Print button uses; empty hooks
     // keep the desktop's own.
     void setPrintHooks(PrintHooks hooks) { printHooks_ = std::move(hooks); }
+
+    // Reads the window's inner values for tests only: app/form1_test_seam.h.
+    struct TestAccess;
+    friend struct TestAccess;
 
   private:
     void createUi();
@@ -77,6 +59,7 @@ class Form1 : public QWidget {
     void createSurfaces();
     void createTitle();
     void setKeyboardOrder();
+    void describeControls();
     void connectEvents();
     void startUp();
 
@@ -93,43 +76,16 @@ class Form1 : public QWidget {
     QLineEdit* targetBox() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    struct Inputs {
-        QLineEdit* text1 = nullptr;  // blade height
-        QLineEdit* text2 = nullptr;  // board angle to the blade
-        QLineEdit* text3 = nullptr;  // board thickness
-        QLineEdit* text4 = nullptr;  // board width
-        AngleScrollBar* vScroll1 = nullptr;
-        QRadioButton* option1 = nullptr;  // thickness is the adjustment target
-        QRadioButton* option2 = nullptr;  // width
-        QRadioButton* option3 = nullptr;  // blade height
-    } in_;
-
-    struct Readouts {
-        FractionReadout width;      // Label28, 27, 26, 25, 24
-        FractionReadout thickness;  // Label29 .. 33
-        FractionReadout blade;      // Label36 .. 40
-        FractionReadout cut;        // Label5 .. 9
-        QLabel* label3 = nullptr;   // "Width of cut ="
-        QLabel* label4 = nullptr;   // decimal cut width
-    } out_;
-
-    struct Warnings {
-        QLabel* label1 = nullptr;  // "Blade height high!"
-        QLabel* label2 = nullptr;  // "Cut is too wide!"
-        QGroupBox* frame2 = nullptr;
-        QPushButton* command12 = nullptr;
-    } warn_;
-
-    struct Surfaces {
-        DrawingSurface* picture1 = nullptr;  // section
-        DrawingSurface* picture2 = nullptr;  // plan
-        DrawingSurface* picture4 = nullptr;  // isometric
-    } views_;
-
+    InputControls in_;
+    ReadoutControls out_;
+    WarningControls warn_;
+    SurfaceControls views_;
     QFrame* frame1_ = nullptr;
     QRadioButton* option4_ = nullptr;  // 16ths
     QRadioButton* option5_ = nullptr;  // 32nds
     QPushButton* command1_ = nullptr;  // Print
+    std::vector<StepControl> steps_;   // Command2 .. 9, column by column
+    WindowDescriber* describer_ = nullptr;
 
     // The cove planner's button, and the planner, made on first use as a child window.
     QPushButton* commandPlan_ = nullptr;
@@ -138,7 +94,6 @@ class Form1 : public QWidget {
     // Window-wide values.
     int minFraction_ = 0;
     int drawScale_ = 0;
-    double pi_ = 0.0;
     CoveSolution solution_;
     SectionOutline outline_;
     IsoTables iso_;

@@ -5,19 +5,12 @@
 #include <QLineEdit>
 #include <QPrinter>
 
+#include "app/box_value.h"
 #include "app/form1.h"
 #include "app/qt_sheet_printer.h"
-#include "model/number_text.h"
 #include "print/setup_sheet.h"
 
 namespace arcwright {
-namespace {
-
-double valueOf(const QString& text) {
-    return leadingNumber(text.toStdString());
-}
-
-}  // namespace
 
 // Prints the set-up sheet as the window shows it now. Only reads the window: a failed or
 // cancelled print leaves every box, label, table and view as it was.

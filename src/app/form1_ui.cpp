@@ -10,12 +10,12 @@
 #include <QRadioButton>
 
 #include "adjust/step_rules.h"
-#include "app/accessibility.h"
 #include "app/angle_scroll_bar.h"
 #include "app/controls.h"
 #include "app/drawing_surface.h"
 #include "app/form1.h"
 #include "app/look.h"
+#include "arcwright_version.h"
 
 namespace arcwright {
 namespace {
@@ -70,12 +70,12 @@ void Form1::createUi() {
     createSurfaces();
     createWarnings();  // last, so the warning frame lies above everything
     setKeyboardOrder();
-    describeControls(*this);
+    describeControls();
 }
 
 void Form1::createTitle() {
-    makeLabel(this, "Label13", QStringLiteral("Arcwright  1.0"), {0, 0, 3015, 435},
-              look::windowFont(18, true, true), look::kBrown);
+    makeLabel(this, "Label13", tr("Arcwright  %1").arg(QLatin1String(kShownVersion)),
+              {0, 0, 3015, 435}, look::windowFont(18, true, true), look::kBrown);
     makeLabel(this, "Label17", QStringLiteral("By Verrow"), {240, 360, 1485, 195},
               look::windowFont(8.25, true, true), std::nullopt);
 }
@@ -158,10 +158,10 @@ void Form1::createWarnings() {
     pal.setColor(QPalette::Window, look::kPink);
     warn_.frame2->setPalette(pal);
     warn_.frame2->setAutoFillBackground(true);
-    auto* text = makeLabel(warn_.frame2, "Label47", kWarningText, {360, 600, 3255, 2415}, font(),
-                           std::nullopt);
-    text->setWordWrap(true);
-    text->setGeometry(look::px(360), look::px(600), look::px(3255), look::px(2415));
+    warn_.label47 = makeLabel(warn_.frame2, "Label47", kWarningText, {360, 600, 3255, 2415}, font(),
+                              std::nullopt);
+    warn_.label47->setWordWrap(true);
+    warn_.label47->setGeometry(look::px(360), look::px(600), look::px(3255), look::px(2415));
     warn_.command12 =
         makeButton(warn_.frame2, "Command12", QStringLiteral("OK"), {1440, 2520, 975, 495}, font());
     warn_.frame2->hide();
@@ -194,6 +194,8 @@ void Form1::createStepButtons() {
         auto* minus = makeButton(this, c.minusName, QStringLiteral("-"), {c.left, 1920, 495, 495},
                                  captionFont);
         const double step = c.step;
+        steps_.push_back({plus, QString::fromUtf8(c.heading), true});
+        steps_.push_back({minus, QString::fromUtf8(c.heading), false});
         connect(plus, &QPushButton::clicked, this, [this, step] { pressStep({step, true}); });
         connect(minus, &QPushButton::clicked, this, [this, step] { pressStep({step, false}); });
     }

@@ -13,9 +13,10 @@
 #include "app/controls.h"
 #include "app/look.h"
 #include "app/planner_words.h"
+#include "geometry/cove_levels.h"
 #include "model/number_text.h"
-#include "model/setup.h"
 #include "plan/cove_outline.h"
+#include "readouts/readouts.h"
 
 namespace arcwright {
 
@@ -117,7 +118,7 @@ void Planner::showResult() {
     endView_->setBoard(request_.boardWidth, request_.boardThickness,
                        angle ? coveOutline(request_.coveDepth, result_.angleDeg,
                                            request_.bladeDiameter, request_.kerf)
-                             : std::vector<OutlinePoint>{});
+                             : std::vector<BoardEndPoint>{});
     showPasses();
     apply_->setEnabled(result_.canCut());
 }

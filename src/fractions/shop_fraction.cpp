@@ -10,41 +10,6 @@
 
 namespace arcwright {
 
-namespace readout {
-namespace {
-// The adjusted row squeezes its marks; the all-readouts rows and the cut width leave a
-// blank before "in." when the fraction was rounded.
-FractionSettings tight(bool wholeZeroBlank) {
-    return {wholeZeroBlank, "-in.", "+in.", " in."};
-}
-FractionSettings spaced(bool wholeZeroBlank, const char* exact = " in.") {
-    return {wholeZeroBlank, "- in.", "+ in.", exact};
-}
-}  // namespace
-
-FractionSettings adjustedWidth() {
-    return tight(false);
-}
-FractionSettings adjustedThickness() {
-    return tight(true);
-}
-FractionSettings adjustedBladeHeight() {
-    return tight(true);
-}
-FractionSettings allWidth() {
-    return spaced(true);
-}
-FractionSettings allThickness() {
-    return spaced(true, " in");
-}
-FractionSettings allBladeHeight() {
-    return spaced(true);
-}
-FractionSettings cutWidth() {
-    return spaced(false);
-}
-}  // namespace readout
-
 namespace {
 
 constexpr const char* kWholeInchMark = " in.";

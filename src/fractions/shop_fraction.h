@@ -3,6 +3,10 @@
 
 #pragma once
 
+// fractions owns the shop-fraction rule: a length rounded to 1/16 or 1/32 in., reduced,
+// with a mark that says which way it was rounded. Which read-out uses which marks is
+// the read-outs' business.
+
 #include <string>
 
 namespace arcwright {
@@ -25,20 +29,6 @@ struct FractionSettings {
     std::string plusMark;   // rounded down: the true value is a little more
     std::string exactMark;
 };
-
-// The settings of each read-out, by who fills it.
-namespace readout {
-// Rows refreshed after every recomputation (the adjustment target's row).
-FractionSettings adjustedWidth();
-FractionSettings adjustedThickness();
-FractionSettings adjustedBladeHeight();
-// Rows rewritten when the resolution is switched.
-FractionSettings allWidth();
-FractionSettings allThickness();
-FractionSettings allBladeHeight();
-// The cut width on the result line.
-FractionSettings cutWidth();
-}  // namespace readout
 
 // A length rounded to the nearest 1/minFraction inch (16 or 32), reduced to lowest
 // terms, with a mark that says whether the shown value is exact, over or under.

@@ -5,8 +5,6 @@
 
 #include <cmath>
 
-#include "model/number_text.h"
-
 namespace arcwright {
 
 namespace {
@@ -45,8 +43,6 @@ void solveCove(const CoveInputs& in, CoveSolution& out) {
     // Less than a quarter inch of wood left either side of a centred cut is too wide;
     // exactly a quarter is fine.
     out.tooWide = out.cutWidth() > in.boardWidth - 0.5;
-    out.cutWidthText =
-        out.tooWide ? std::string() : formatNumber(out.cutWidth(), pattern::kCutWidth);
 }
 
 }  // namespace arcwright

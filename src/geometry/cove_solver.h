@@ -3,11 +3,16 @@
 
 #pragma once
 
-#include <string>
+// geometry owns the cove itself: the solver that works it out level by level, the level
+// tables, and the outline of its end that every drawing of it follows. Numbers only; how
+// they are written for a person is the read-outs' business.
 
-#include "model/setup.h"
+#include "geometry/cove_levels.h"
 
 namespace arcwright {
+
+// pi as the calculations have always used it: ten digits, not full double precision.
+inline constexpr double kTenDigitPi = 3.141592654;
 
 // The four set-up values as read from their boxes.
 struct CoveInputs {
@@ -23,7 +28,6 @@ struct CoveSolution {
     LevelTable profileWidth{};      // entry n: width of the hollow at level n; entry 1 is the cut
     LevelTable profileHalfWidth{};  // entry n: half of profileWidth[n]
     bool tooWide = false;           // less than 1/4 in. of board left on a side
-    std::string cutWidthText;       // "0.##0 in." text of the cut width; empty when too wide
 
     double cutWidth() const { return profileWidth[1]; }
 };

@@ -3,6 +3,9 @@
 
 #pragma once
 
+// model owns numbers as text: reading the number at the start of a box's text, and
+// writing a number through a display pattern, whatever the process locale.
+
 #include <string>
 #include <string_view>
 

@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/setup.h"
+#include "geometry/cove_solver.h"
 
 namespace arcwright {
 
-std::vector<OutlinePoint> coveOutline(double coveDepth, double angleDeg, double bladeDiameter,
-                                      double kerf, int stepsPerFlank) {
-    std::vector<OutlinePoint> points;
+std::vector<BoardEndPoint> coveOutline(double coveDepth, double angleDeg, double bladeDiameter,
+                                       double kerf, int stepsPerFlank) {
+    std::vector<BoardEndPoint> points;
     const double r = bladeDiameter / 2;
     if (!std::isfinite(coveDepth) || !std::isfinite(angleDeg) || !std::isfinite(r) ||
         !std::isfinite(kerf) || !(r > 0) || !(coveDepth > 0) || coveDepth > r || kerf < 0) {
@@ -31,10 +31,10 @@ std::vector<OutlinePoint> coveOutline(double coveDepth, double angleDeg, double 
     auto rim = [&](int i) {
         const double alpha = alpha0 * (1.0 - static_cast<double>(i) / steps);
         const double z = i == 0 ? 0.0 : std::min(coveDepth, centre + r * std::cos(alpha));
-        return OutlinePoint{halfFlat + across * r * std::sin(alpha), z};
+        return BoardEndPoint{halfFlat + across * r * std::sin(alpha), z};
     };
     for (int i = 0; i <= steps; ++i) {
-        const OutlinePoint p = rim(i);
+        const BoardEndPoint p = rim(i);
         points.push_back({-p.x, p.depth});
     }
     for (int i = steps; i >= 0; --i) points.push_back(rim(i));

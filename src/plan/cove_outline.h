@@ -12,7 +12,7 @@ namespace arcwright {
 
 // x across the board from the cove's centre line, depth into the board from its face;
 // both in inches.
-struct OutlinePoint {
+struct BoardEndPoint {
     double x = 0.0;
     double depth = 0.0;
 };
@@ -23,7 +23,7 @@ struct OutlinePoint {
 // r = D / 2, and the cove there is sin θ · ch(z) + k · cos θ wide. `stepsPerFlank`
 // points are spaced evenly round the blade's rim. Empty when the blade or depth make no
 // cove (see PlanProblem); never holds a non-finite point.
-std::vector<OutlinePoint> coveOutline(double coveDepth, double angleDeg, double bladeDiameter,
-                                      double kerf, int stepsPerFlank = 48);
+std::vector<BoardEndPoint> coveOutline(double coveDepth, double angleDeg, double bladeDiameter,
+                                       double kerf, int stepsPerFlank = 48);
 
 }  // namespace arcwright

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/setup.h"
+#include "geometry/cove_solver.h"
 
 namespace arcwright {
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "plan/cove_outline.h"
 #include "print/page_shapes.h"
 #include "print/sheet_printer.h"
 
@@ -30,13 +31,6 @@ struct TemplateTexts {
     std::string fence = "fence %1";  // %1: the fence angle, e.g. "36.8°"
     std::string degrees = "%1°";     // %1: an angle with one decimal
     std::string triangleOmitted = "The set-up triangle does not fit on this page.";
-};
-
-// One point of the cove outline across the board end, in inches: x from the board's centre
-// line, depth below the face.
-struct BoardEndPoint {
-    double x = 0.0;
-    double depth = 0.0;
 };
 
 // What the template page prints: the set-up triangle for the fence, the board end with the

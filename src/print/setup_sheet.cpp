@@ -3,11 +3,12 @@
 
 #include "print/setup_sheet.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
 
+#include "arcwright_version.h"
+#include "geometry/cove_outline.h"
 #include "model/number_text.h"
 
 namespace arcwright {
@@ -43,46 +44,44 @@ struct PaperPoint {
     std::optional<float> y;
 };
 
-// The end view of the cove: 2N + 1 points, the left flank from the face inward, the apex
-// on the centre line one level past the last, then the right flank back out to the face.
-// Every point stands one level step deeper than its level.
-class CoveOutline {
+// The end view of the cove, with the sheet's pointed bottom: the apex on the centre line
+// one level past the last, and the deepest level drawn again on the way back out. Every
+// point stands one level step deeper than its level.
+class SheetOutline {
   public:
-    explicit CoveOutline(const SheetValues& values)
-        : half_(values.boardWidth / 2.0),
+    explicit SheetOutline(const SheetValues& values)
+        : outline_(values.profileWidth == nullptr ? 0 : values.pointCount, {.apex = true}),
+          half_(values.boardWidth / 2.0),
           thickness_(values.boardThickness),
-          levels_(values.profileWidth == nullptr ? 0
-                                                 : std::clamp(values.pointCount, 0, kMaxLevels)),
           widths_(values.profileWidth) {}
 
-    int pointCount() const { return levels_ == 0 ? 0 : 2 * levels_ + 1; }
+    int pointCount() const { return outline_.size(); }
 
-    // Point k, 1-based.
-    PaperPoint point(int k) const {
-        if (k <= levels_) return at(k, half_ - width(k) / 2.0);
-        const int level = 2 * levels_ + 2 - k;
-        return at(level, half_ + width(level) / 2.0);
-    }
-
-  private:
-    // The level past the last filled one has no width, which puts the apex on the centre
-    // line; nothing outside the filled levels is read from the table.
-    double width(int level) const {
-        return level >= 1 && level <= levels_ ? (*widths_)[static_cast<std::size_t>(level)] : 0.0;
-    }
-
-    PaperPoint at(int level, double x) const {
+    // Point p, 1-based.
+    PaperPoint point(int p) const {
+        const auto [level, side] = outline_[p];
+        const double x =
+            side == Side::Left ? half_ - width(level) / 2.0 : half_ + width(level) / 2.0;
         return {toPaper(x), toPaper(thickness_ - kLevelStep * level)};
     }
 
+  private:
+    // The apex's level has no width, which puts it on the centre line; nothing outside
+    // the filled levels is read from the table.
+    double width(int level) const {
+        return level >= 1 && level <= outline_.levels()
+                   ? (*widths_)[static_cast<std::size_t>(level)]
+                   : 0.0;
+    }
+
+    CoveOutline outline_;
     double half_;
     double thickness_;
-    int levels_;
     const LevelTable* widths_;
 };
 
 void drawOutline(SheetPrinter& printer, const SheetValues& values) {
-    const CoveOutline outline(values);
+    const SheetOutline outline(values);
     const int points = outline.pointCount();
     if (points == 0) return;
     PaperPoint from = outline.point(1);
@@ -107,7 +106,7 @@ std::array<std::string, kSheetLineCount> sheetLines(const SheetValues& values) {
         formatNumber(values.cutWhole, "( #") + formatNumber(values.cutNumerator, " ##") + "/" +
         formatNumber(values.cutDenominator, "##") + values.cutMark + " )";
     return {
-        "Arcwright 1.0",
+        "Arcwright " + std::string(kShownVersion),
         "     By Verrow",
         "",
         "Board width =" + formatNumber(values.boardWidth, " #.##### in."),

@@ -3,10 +3,13 @@
 
 #pragma once
 
+// print owns the set-up sheet: its text lines and the full-size board end with the cove,
+// laid out for a small printer interface that the window binds to a real printer.
+
 #include <array>
 #include <string>
 
-#include "model/setup.h"
+#include "geometry/cove_levels.h"
 #include "print/sheet_printer.h"
 
 namespace arcwright {

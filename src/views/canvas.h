@@ -3,6 +3,9 @@
 
 #pragma once
 
+// views owns the three drawings of the window (section, plan, isometric), their drawing
+// constants, and the small canvas interface they draw on.
+
 #include <cstdint>
 #include <limits>
 #include <optional>

@@ -30,30 +30,26 @@ void DisplayList::setScale(float left, float top, float width, float height) {
 
 void DisplayList::drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
     if (!allFinite({x1, y1, x2, y2})) return;
-    Primitive line;
-    line.kind = Primitive::Kind::Line;
-    line.x1 = x1;
-    line.y1 = y1;
-    line.x2 = x2;
-    line.y2 = y2;
-    line.colour = colour;
-    line.style = style_;
-    primitives_.push_back(line);
+    primitives_.push_back({.kind = Primitive::Kind::Line,
+                           .x1 = x1,
+                           .y1 = y1,
+                           .x2 = x2,
+                           .y2 = y2,
+                           .colour = colour,
+                           .style = style_});
 }
 
 void DisplayList::drawArc(float cx, float cy, float radius, Rgb colour, float startRad,
                           float endRad) {
     if (!allFinite({cx, cy, radius, startRad, endRad})) return;
-    Primitive arc;
-    arc.kind = Primitive::Kind::Arc;
-    arc.x1 = cx;
-    arc.y1 = cy;
-    arc.r = radius;
-    arc.start = startRad;
-    arc.end = endRad;
-    arc.colour = colour;
-    arc.style = style_;
-    primitives_.push_back(arc);
+    primitives_.push_back({.kind = Primitive::Kind::Arc,
+                           .x1 = cx,
+                           .y1 = cy,
+                           .r = radius,
+                           .start = startRad,
+                           .end = endRad,
+                           .colour = colour,
+                           .style = style_});
 }
 
 }  // namespace arcwright

@@ -3,9 +3,7 @@
 
 #include "views/iso_view.h"
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace arcwright {
 
@@ -28,6 +26,8 @@ void line(Canvas& canvas, Pt from, Pt to) {
                     std::nullopt);
 }
 
+// The isometric view's own, shorter pi.
+constexpr double kIsoPi = 3.1415;
 constexpr double kLength = 18.0;  // inch of moulding shown
 constexpr double kFrontX = 6.0;   // x of the near front edge
 
@@ -64,15 +64,20 @@ void drawIsoView(Canvas& canvas, const IsoInputs& in, IsoTables& tables) {
 
     // Profile points on the near end face: back half from the mouth down to the deepest
     // level, then the front half back up. Only as many levels as the tables hold.
-    const int n = in.profileHalfWidth ? std::clamp(in.pointCount, 0, kMaxLevels) : 0;
+    const CoveOutline outline(in.profileHalfWidth ? in.pointCount : 0);
+    const int n = outline.levels();
     const double centre = kFrontX - in.boardWidth * 0.5;
-    for (int i = 1; i <= n; ++i) {
-        tables.profileX[i] = centre - (*in.profileHalfWidth)[i];
-        tables.profileDepth[i] = tables.profileDepth[i - 1] + kLevelStep;
-    }
-    for (int j = 1; j <= n - 1; ++j) {
-        tables.profileX[n + j] = centre + (*in.profileHalfWidth)[n - j];
-        tables.profileDepth[n + j] = in.bladeHeight - kLevelStep * j;
+    for (int p = 1; p <= outline.size(); ++p) {
+        const auto [level, side] = outline[p];
+        if (side == Side::Left) {
+            tables.profileX[p] = centre - (*in.profileHalfWidth)[level];
+            // Depths add up step by step down the back half, rounding as they go.
+            tables.profileDepth[p] = tables.profileDepth[p - 1] + kLevelStep;
+        } else {
+            tables.profileX[p] = centre + (*in.profileHalfWidth)[level];
+            // The front half counts its depths up from the blade height instead.
+            tables.profileDepth[p] = in.bladeHeight - kLevelStep * (p - n);
+        }
     }
 
     // Front edge of the cove on the top face, for a centred cut of the shown width.

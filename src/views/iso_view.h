@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "model/setup.h"
+#include "geometry/cove_outline.h"
 #include "views/canvas.h"
 
 namespace arcwright {

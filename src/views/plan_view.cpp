@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "model/setup.h"
+#include "geometry/cove_solver.h"
 
 namespace arcwright {
 

@@ -3,18 +3,7 @@
 
 #include "views/section_view.h"
 
-#include <algorithm>
-
 namespace arcwright {
-
-namespace {
-
-// The profile tables hold levels 1..kMaxLevels; a count outside that is cut to it.
-int levelsHeld(int pointCount) {
-    return std::clamp(pointCount, 0, kMaxLevels);
-}
-
-}  // namespace
 
 SectionBoard drawSectionBoard(Canvas& canvas, double boardWidth, double boardThickness,
                               int drawScale) {
@@ -41,29 +30,30 @@ void buildSectionOutline(const SectionBoard& board, int pointCount, const LevelT
                          SectionOutline& out) {
     out.x.fill(0.0);
     out.y.fill(0.0);
-    const int n = levelsHeld(pointCount);
+    const CoveOutline outline(pointCount, {.throughLevelZero = true});
     const double k = board.k;
     const double y0 = board.faceY();
 
-    // Left flank. Each point stands one level step deeper than its level, so the
-    // first is already 0.005 in. inside the face.
-    for (int i = 1; i <= n; ++i) {
-        out.y[i] = (i * kLevelStep) * k + y0;
-        out.x[i] = 4 * k - (profileWidth[i] * k) / 2;
-    }
-    // Right flank, mirrored from one level above the deepest back up to the empty
-    // level 0; that last point (centre line, y 0) is never drawn.
-    int j = 0;
-    for (int q = n - 1; q >= 0; --q) {
-        ++j;
-        out.y[n + j] = out.y[q];
-        out.x[n + j] = 4 * k + (profileWidth[q] * k) / 2;
+    for (int p = 1; p <= outline.size(); ++p) {
+        const auto [level, side] = outline[p];
+        const double halfWidth = (profileWidth[level] * k) / 2;
+        if (side == Side::Left) {
+            // Each point stands one level step deeper than its level, so the first is
+            // already 0.005 in. inside the face.
+            out.y[p] = (level * kLevelStep) * k + y0;
+            out.x[p] = 4 * k - halfWidth;
+        } else {
+            // The right flank takes the height of the left flank's point at the same level;
+            // level 0 has none, so its last point (centre line, y 0) is never drawn.
+            out.y[p] = out.y[level];
+            out.x[p] = 4 * k + halfWidth;
+        }
     }
 }
 
 void drawCoveOutline(Canvas& canvas, const SectionBoard& board, const SectionOutline& outline,
                      int pointCount) {
-    const int n = levelsHeld(pointCount);
+    const int n = heldLevels(pointCount);
     if (n == 0) return;
 
     // Paint out the board's lower edge across the mouth of the cove.

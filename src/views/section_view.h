@@ -3,10 +3,13 @@
 
 #pragma once
 
-#include "model/setup.h"
+#include "geometry/cove_outline.h"
 #include "views/canvas.h"
 
 namespace arcwright {
+
+// Drawing units per inch of the section view.
+inline constexpr int kDrawScale = 1000;
 
 // The board as the section view draws it, in drawing units (k per inch).
 struct SectionBoard {

@@ -37,10 +37,10 @@ class InputEventsTest : public QObject {
     void cleanup() { window_.reset(); }
 
     void angleBarStepsOneDegreeAndRecomputesOnce() {
-        const int before = window_->isoViewCalls();
+        const int before = Form1::TestAccess::isoViewCalls(*window_);
         clickArrow(bar(), true);
         QCOMPARE(box(*window_, "Text2")->text(), QStringLiteral("46°"));
-        QCOMPARE(window_->isoViewCalls(), before + 1);
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), before + 1);
         clickArrow(bar(), false);
         clickArrow(bar(), false);
         QCOMPARE(box(*window_, "Text2")->text(), QStringLiteral("44°"));
@@ -69,11 +69,11 @@ class InputEventsTest : public QObject {
     }
 
     void angleBarKeepsStillWhileDragged() {
-        const int before = window_->isoViewCalls();
+        const int before = Form1::TestAccess::isoViewCalls(*window_);
         bar()->setSliderDown(true);
         bar()->setSliderPosition(30);
         QCOMPARE(box(*window_, "Text2")->text(), QStringLiteral("45°"));
-        QCOMPARE(window_->isoViewCalls(), before);
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), before);
         bar()->setSliderDown(false);  // let go
         QCOMPARE(box(*window_, "Text2")->text(), QStringLiteral("60°"));
     }
@@ -121,10 +121,10 @@ class InputEventsTest : public QObject {
         target->selectAll();
         QTest::keyClick(target, Qt::Key_Backspace);
         for (const QChar c : typed) {
-            const int before = window_->isoViewCalls();
+            const int before = Form1::TestAccess::isoViewCalls(*window_);
             QTest::keyClicks(target, QString(c));
             const double width = leadingNumber(box(*window_, "Text4")->text().toStdString());
-            QCOMPARE(window_->isoViewCalls(), width <= 6 ? before + 1 : before);
+            QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), width <= 6 ? before + 1 : before);
             const bool tooWide = !control<QWidget>(*window_, "Label2")->isHidden();
             QCOMPARE(caption(*window_, "Label4"), tooWide ? QString() : expectedCutWidth(*window_));
         }
@@ -134,16 +134,16 @@ class InputEventsTest : public QObject {
     void widthAboveSixKeepsEveryResult() {
         retype(box(*window_, "Text4"), QStringLiteral("6"));
         QCOMPARE(caption(*window_, "Label28"), QStringLiteral("6"));
-        const int calls = window_->isoViewCalls();
+        const int calls = Form1::TestAccess::isoViewCalls(*window_);
         const auto section =
             control<DrawingSurface>(*window_, "Picture1")->displayList().primitives().size();
         QTest::keyClicks(box(*window_, "Text4"), QStringLiteral(".5"));  // "6.5"
-        QCOMPARE(window_->isoViewCalls(), calls + 1);                    // "6." is still 6
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), calls + 1);  // "6." is still 6
         // Typing over the selection goes straight from 6.5 to 7: nothing runs.
         box(*window_, "Text4")->selectAll();
         QTest::keyClicks(box(*window_, "Text4"), QStringLiteral("7"));
         QCOMPARE(box(*window_, "Text4")->text(), QStringLiteral("7"));
-        QCOMPARE(window_->isoViewCalls(), calls + 1);
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), calls + 1);
         QCOMPARE(caption(*window_, "Label28"), QStringLiteral("6"));
         QCOMPARE(caption(*window_, "Label4"), QStringLiteral("3.082 in."));
         QCOMPARE(control<DrawingSurface>(*window_, "Picture1")->displayList().primitives().size(),
@@ -193,7 +193,7 @@ class InputEventsTest : public QObject {
         if (option == QLatin1String("Option2")) {
             QTest::mouseClick(control<QWidget>(*window_, "Option3"), Qt::LeftButton);
         }
-        const int calls = window_->isoViewCalls();
+        const int calls = Form1::TestAccess::isoViewCalls(*window_);
         QTest::mouseClick(control<QWidget>(*window_, qPrintable(option)), Qt::LeftButton);
         QVERIFY(control<QRadioButton>(*window_, qPrintable(option))->isChecked());
         for (const char* name : {"Text1", "Text3", "Text4"}) {
@@ -201,7 +201,7 @@ class InputEventsTest : public QObject {
                 highlighted == QLatin1String(name) ? QColor(255, 255, 128) : QColor(255, 255, 255);
             QCOMPARE(box(*window_, name)->palette().color(QPalette::Base), expected);
         }
-        QCOMPARE(window_->isoViewCalls(), calls);
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), calls);
     }
 };
 

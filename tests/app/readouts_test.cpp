@@ -132,16 +132,16 @@ class ReadoutsTest : public QObject {
         QFETCH(QString, thickness);
         QFETCH(QString, blade);
 
-        const int calls = window_->isoViewCalls();
+        const int calls = Form1::TestAccess::isoViewCalls(*window_);
         clickOption(*window_, qPrintable(option));
         // Choosing a target refreshes nothing by itself.
-        QCOMPARE(window_->isoViewCalls(), calls);
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), calls);
         QCOMPARE(widthRow(*window_), kDesignWidth);
         QCOMPARE(thicknessRow(*window_), kDesignThickness);
         QCOMPARE(bladeRow(*window_), kDesignBlade);
 
         box(*window_, qPrintable(boxName))->setText(text);
-        QCOMPARE(window_->isoViewCalls(), calls + 1);
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), calls + 1);
         QCOMPARE(widthRow(*window_), width);
         QCOMPARE(thicknessRow(*window_), thickness);
         QCOMPARE(bladeRow(*window_), blade);
@@ -167,9 +167,9 @@ class ReadoutsTest : public QObject {
     // Each keystroke is a recomputation of its own, each with one isometric call.
     void everyKeystrokeRefreshesTheRow() {
         clickOption(*window_, "Option1");
-        const int calls = window_->isoViewCalls();
+        const int calls = Form1::TestAccess::isoViewCalls(*window_);
         retype(box(*window_, "Text3"), QStringLiteral("0.8"));  // "", "0", "0.", "0.8"
-        QCOMPARE(window_->isoViewCalls(), calls + 4);
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), calls + 4);
         QCOMPARE(thicknessRow(*window_), QStringLiteral("|13|/|16|-in."));
     }
 
@@ -248,18 +248,18 @@ class ReadoutsTest : public QObject {
         box(*window_, "Text4")->setText(widthText);
         box(*window_, "Text3")->setText(thicknessText);
         box(*window_, "Text1")->setText(bladeText);
-        const int calls = window_->isoViewCalls();
+        const int calls = Form1::TestAccess::isoViewCalls(*window_);
         const QString cutLine = caption(*window_, "Label4") + QLatin1Char('|') + cutRow(*window_);
         const auto isoPrimitives =
             control<DrawingSurface>(*window_, "Picture4")->displayList().primitives().size();
 
         for (const QString& option : options) clickOption(*window_, qPrintable(option));
 
-        QCOMPARE(window_->minFraction(), minFraction);
+        QCOMPARE(Form1::TestAccess::minFraction(*window_), minFraction);
         QCOMPARE(widthRow(*window_), width);
         QCOMPARE(thicknessRow(*window_), thickness);
         QCOMPARE(bladeRow(*window_), blade);
-        QCOMPARE(window_->isoViewCalls(), calls);
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), calls);
         QCOMPARE(caption(*window_, "Label4") + QLatin1Char('|') + cutRow(*window_), cutLine);
         QCOMPARE(control<DrawingSurface>(*window_, "Picture4")->displayList().primitives().size(),
                  isoPrimitives);
@@ -280,7 +280,7 @@ class ReadoutsTest : public QObject {
         box(*window_, "Text3")->setText(QStringLiteral("0.75"));
         QCOMPARE(thicknessRow(*window_), QStringLiteral("|3|/|4| in."));
         clickOption(*window_, "Option5");
-        QCOMPARE(window_->minFraction(), 32);
+        QCOMPARE(Form1::TestAccess::minFraction(*window_), 32);
         QCOMPARE(thicknessRow(*window_), QStringLiteral("|3|/|4| in"));
         QCOMPARE(widthRow(*window_), QStringLiteral("4|5|/|16|- in."));  // 9.6 32nds
 
@@ -293,13 +293,13 @@ class ReadoutsTest : public QObject {
         auto* sixteenths = control<QRadioButton>(*window_, "Option4");
         auto* thirtySeconds = control<QRadioButton>(*window_, "Option5");
         box(*window_, "Text3")->setText(QStringLiteral("0.8"));
-        const int calls = window_->isoViewCalls();
+        const int calls = Form1::TestAccess::isoViewCalls(*window_);
         sixteenths->setFocus();
         QTRY_VERIFY(sixteenths->hasFocus());
 
         QTest::keyClick(sixteenths, Qt::Key_Down);
         QVERIFY(thirtySeconds->isChecked());
-        QCOMPARE(window_->minFraction(), 32);
+        QCOMPARE(Form1::TestAccess::minFraction(*window_), 32);
         QCOMPARE(thicknessRow(*window_), QStringLiteral("|13|/|16|- in."));  // 25.6 32nds
         QCOMPARE(widthRow(*window_), QStringLiteral("4|||| in."));
 
@@ -308,9 +308,9 @@ class ReadoutsTest : public QObject {
         QTRY_VERIFY(thirtySeconds->hasFocus());
         QTest::keyClick(thirtySeconds, Qt::Key_Up);
         QVERIFY(sixteenths->isChecked());
-        QCOMPARE(window_->minFraction(), 16);
+        QCOMPARE(Form1::TestAccess::minFraction(*window_), 16);
         QCOMPARE(thicknessRow(*window_), QStringLiteral("|3|/|4|+ in."));
-        QCOMPARE(window_->isoViewCalls(), calls + 1);  // only the box write
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), calls + 1);  // only the box write
         // The adjustment target stays where it was.
         QVERIFY(control<QRadioButton>(*window_, "Option2")->isChecked());
     }

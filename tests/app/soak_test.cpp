@@ -29,6 +29,7 @@
 #include "fractions/shop_fraction.h"
 #include "geometry/cove_solver.h"
 #include "model/number_text.h"
+#include "readouts/readouts.h"
 #include "window_harness.h"
 
 using namespace arcwright;
@@ -41,10 +42,6 @@ constexpr std::array<const char*, 5> kCutLabels{"Label5", "Label6", "Label7", "L
 
 // One event may take long under the sanitizers; one that takes this long is a hang.
 constexpr qint64 kHangMs = 5000;
-
-double valueOf(const QString& text) {
-    return leadingNumber(text.toStdString());
-}
 
 bool showsNonFinite(const QString& text) {
     static const QRegularExpression word(QStringLiteral("nan|inf"),
@@ -365,12 +362,12 @@ class Soak {
         solveCove(in, solution);
         Expected e;
         e.tooWide = solution.tooWide;
-        e.cutWidth = QString::fromStdString(solution.cutWidthText);
+        e.cutWidth = QString::fromStdString(cutWidthText(solution));
         if (solution.tooWide) {
             e.cutFraction = QStringList{"", "", "", "", ""};
         } else {
-            const FractionCaptions c =
-                ShowFraction(solution.cutWidth(), window_.minFraction(), readout::cutWidth());
+            const FractionCaptions c = ShowFraction(
+                solution.cutWidth(), Form1::TestAccess::minFraction(window_), readout::cutWidth());
             for (const std::string* s :
                  {&c.whole, &c.numerator, &c.slash, &c.denominator, &c.mark}) {
                 e.cutFraction << QString::fromStdString(*s);

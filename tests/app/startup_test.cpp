@@ -30,9 +30,9 @@ class StartupTest : public QObject {
         QVERIFY(control<QWidget>(*window, "Label2")->isHidden());
         QCOMPARE(control<AngleScrollBar>(*window, "VScroll1")->angle(), 45);
         QVERIFY(control<AngleScrollBar>(*window, "VScroll1")->isEnabled());
-        QCOMPARE(window->minFraction(), 16);
-        QCOMPARE(window->drawScale(), 1000);
-        QCOMPARE(window->solution().pointCount, 100);
+        QCOMPARE(Form1::TestAccess::minFraction(*window), 16);
+        QCOMPARE(Form1::TestAccess::drawScale(*window), 1000);
+        QCOMPARE(Form1::TestAccess::solution(*window).pointCount, 100);
     }
 
     void readoutsBeforeAndAfterFirstRefresh() {

@@ -152,7 +152,7 @@ class StepButtonsTest : public QObject {
             spies.push_back(
                 std::make_unique<QSignalSpy>(box(*window_, name), &QLineEdit::textChanged));
         }
-        const int calls = window_->isoViewCalls();
+        const int calls = Form1::TestAccess::isoViewCalls(*window_);
 
         press(*window_, button);
 
@@ -168,7 +168,7 @@ class StepButtonsTest : public QObject {
                      isTarget && accepted ? written : before[int(i)]);
         }
         // The write's own change handling is the one recomputation.
-        QCOMPARE(window_->isoViewCalls(), accepted ? calls + 1 : calls);
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window_), accepted ? calls + 1 : calls);
         if (accepted) QCOMPARE(caption(*window_, "Label4"), expectedCutWidth(*window_));
         QCOMPARE(rowCaptions(*window_, rowOf(option)), row);
         QCOMPARE(!warning()->isHidden(), warnedAfter);

@@ -161,10 +161,10 @@ class SurfaceTest : public QObject {
     void clickOnIsoViewRedraws() {
         const auto window = openWindow();
         auto* iso = control<DrawingSurface>(*window, "Picture4");
-        const int calls = window->isoViewCalls();
+        const int calls = Form1::TestAccess::isoViewCalls(*window);
         const int clears = iso->displayList().clearCount();
         QTest::mouseClick(iso, Qt::LeftButton);
-        QCOMPARE(window->isoViewCalls(), calls + 1);
+        QCOMPARE(Form1::TestAccess::isoViewCalls(*window), calls + 1);
         QCOMPARE(iso->displayList().clearCount(), clears + 1);
     }
 };

@@ -9,10 +9,12 @@
 #include <QTest>
 #include <memory>
 
+#include "app/box_value.h"
 #include "app/form1.h"
+#include "app/form1_test_seam.h"
 #include "app/look.h"
 #include "geometry/cove_solver.h"
-#include "model/number_text.h"
+#include "readouts/readouts.h"
 
 namespace arcwright::testing {
 
@@ -56,7 +58,7 @@ inline QLineEdit* box(const QWidget& window, const char* name) {
 
 // A box's value, read as the window reads it.
 inline double valueIn(const QWidget& window, const char* name) {
-    return leadingNumber(box(window, name)->text().toStdString());
+    return valueOf(box(window, name));
 }
 
 // The cut width the boxes call for, worked out by the core alone: the text the result
@@ -65,7 +67,7 @@ inline QString expectedCutWidth(const QWidget& window) {
     CoveSolution solution;
     solveCove({valueIn(window, "Text1"), valueIn(window, "Text2"), valueIn(window, "Text4")},
               solution);
-    return QString::fromStdString(solution.cutWidthText);
+    return QString::fromStdString(cutWidthText(solution));
 }
 
 // Replaces a box's text the way a person does: select all, then type key by key.

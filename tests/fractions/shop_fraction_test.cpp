@@ -11,6 +11,8 @@
 #include <ostream>
 #include <string>
 
+#include "readouts/readouts.h"
+
 namespace arcwright {
 
 void PrintTo(const FractionCaptions& c, std::ostream* os) {

@@ -9,7 +9,7 @@
 #include <limits>
 #include <string>
 
-#include "model/setup.h"
+#include "geometry/cove_solver.h"
 #include "plan/cove_plan.h"
 
 namespace arcwright {
