@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <optional>
@@ -685,6 +686,30 @@ class PrintTest : public QObject {
         expectUnchanged(before, *window);
         QCOMPARE(QFileInfo::exists(chosen), printed);
         if (printed) QCOMPARE(textLines(chosen), sheetText());
+    }
+
+    // With no printer the print dialog opens on a PDF file already named after the sheet,
+    // in the documents folder.
+    void dialogSuggestsTheFileName() {
+        const auto window = openWindow();
+        Desk desk;
+        PrintHooks hooks = desk.hooks([]() -> std::unique_ptr<QPrinter> { return nullptr; });
+        QString offeredFile;
+        QString documentName;
+        hooks.choosePrinter = [&](QPrinter& printer) {
+            offeredFile = printer.outputFileName();
+            documentName = printer.docName();
+            return false;
+        };
+        window->setPrintHooks(hooks);
+
+        printButton(*window)->click();
+
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(documentName, QStringLiteral("Arcwright set-up sheet"));
+        QCOMPARE(offeredFile,
+                 QDir(documents).filePath(QStringLiteral("Arcwright set-up sheet.pdf")));
     }
 
     // Run by app.print_test.without_service with the print service out of reach: the real
