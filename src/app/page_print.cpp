@@ -53,7 +53,20 @@ void configure(QPdfWriter& writer, const QPageLayout& layout, const QString& tit
     writer.setCreator(QStringLiteral("Arcwright"));
 }
 
+// The document draws through a clipping layer sized to this page, in points.
+bool drawClipped(QtSheetPrinter& page, const QPagedPaintDevice& device, const DrawPage& drawPage) {
+    const double width = device.width() * kPointsPerInch / device.logicalDpiX();
+    const double height = device.height() * kPointsPerInch / device.logicalDpiY();
+    ClippingPrinter clipped(page, boxAroundPage(width, height, kClipMarginPoints));
+    return drawPage(clipped);
+}
+
 }  // namespace
+
+bool drawPageOn(QPrinter& printer, const DrawPage& drawPage) {
+    QtSheetPrinter page(printer, QtSheetPrinter::Queue::Direct);
+    return drawClipped(page, printer, drawPage);
+}
 
 void printPage(QWidget* window, const PrintHooks& hooks, const QString& documentName,
                DrawPage drawPage) {
@@ -292,12 +305,8 @@ void PagePrint::saveAsPdf() {
     finish(drawn);
 }
 
-// The document draws through a clipping layer sized to this page, in points.
-bool PagePrint::draw(QtSheetPrinter& page, const QPagedPaintDevice& device) {
-    const double width = device.width() * kPointsPerInch / device.logicalDpiX();
-    const double height = device.height() * kPointsPerInch / device.logicalDpiY();
-    ClippingPrinter clipped(page, boxAroundPage(width, height, kClipMarginPoints));
-    return job_->draw(clipped);
+bool PagePrint::draw(QtSheetPrinter& page, const QPagedPaintDevice& device) const {
+    return drawClipped(page, device, job_->draw);
 }
 
 void PagePrint::offerPdf(const QString& message) {

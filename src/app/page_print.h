@@ -52,6 +52,11 @@ using DrawPage = std::function<bool(SheetPrinter& page)>;
 void printPage(QWidget* window, const PrintHooks& hooks, const QString& documentName,
                DrawPage drawPage);
 
+// Draws the page on `printer` exactly as printPage() would, for a print preview
+// (QPrintPreviewDialog::paintRequested): clipped the same way and painted where Qt sends
+// it, never diverted to a queue. Returns what the page's endDocument() said.
+bool drawPageOn(QPrinter& printer, const DrawPage& drawPage);
+
 // The window's printing, made by printPage() on first use as a child of the window, so
 // that it lives exactly as long as the window.
 class PagePrint final : public QObject {
@@ -95,7 +100,7 @@ class PagePrint final : public QObject {
     void printOn(std::unique_ptr<QPrinter> printer);
     void sendToQueue(QueueJob job);
     void saveAsPdf();
-    bool draw(QtSheetPrinter& page, const QPagedPaintDevice& device);
+    bool draw(QtSheetPrinter& page, const QPagedPaintDevice& device) const;
     void offerPdf(const QString& message);
     void finish(bool printed);
 

@@ -35,10 +35,10 @@ QString fromUtf8(std::string_view text) {
 
 }  // namespace
 
-QtSheetPrinter::QtSheetPrinter(QPrinter& printer)
+QtSheetPrinter::QtSheetPrinter(QPrinter& printer, Queue queue)
     : device_(printer),
       printer_(&printer),
-      spool_(QueueSpool::divert(printer)),
+      spool_(queue == Queue::Spool ? QueueSpool::divert(printer) : nullptr),
       family_(QFont().family()) {}
 
 QtSheetPrinter::QtSheetPrinter(QPdfWriter& writer, const QString& fileName)

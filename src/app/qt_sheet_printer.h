@@ -27,9 +27,13 @@ namespace arcwright {
 // drawn; text far off the page is left out.
 class QtSheetPrinter final : public SheetPrinter {
   public:
-    // `printer` must outlive this object and is used for one page only. A printer for a
-    // print queue writes into a spool file, handed over by takeSpool() after endDocument().
-    explicit QtSheetPrinter(QPrinter& printer);
+    enum class Queue {
+        Spool,   // a printer for a print queue writes into a spool file (see takeSpool())
+        Direct,  // the printer paints where Qt sends it, as in a print preview
+    };
+
+    // `printer` must outlive this object and is used for one page only.
+    explicit QtSheetPrinter(QPrinter& printer, Queue queue = Queue::Spool);
     // The same on a PDF writer that writes `fileName`.
     QtSheetPrinter(QPdfWriter& writer, const QString& fileName);
     ~QtSheetPrinter() override;

@@ -15,6 +15,8 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -25,6 +27,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <limits>
 #include <optional>
 
 #include "app/page_print.h"
@@ -966,6 +969,67 @@ class PrintTest : public QObject {
         const QString pdf = awaitNewPdf(folder, before);
         QVERIFY(!pdf.isEmpty());
         QFile::remove(pdf);
+    }
+
+    // Any document, not only the sheet, comes out readable from Qt's printer binding on its
+    // own: what it cannot write is clipped or left out, and its text stays.
+    void anyDocumentStaysReadable_data() {
+        QTest::addColumn<QString>("drawing");
+        QTest::newRow("line far to the right") << "line";
+        QTest::newRow("rectangle far down") << "rectangle";
+        QTest::newRow("text far away") << "text";
+        QTest::newRow("NaN and infinite ends") << "nan";
+    }
+    void anyDocumentStaysReadable() {
+        QFETCH(QString, drawing);
+        const QString pdf = dir_->filePath(QStringLiteral("document.pdf"));
+        const auto printer = pdfPrinter(pdf);
+        QtSheetPrinter page(*printer);
+        page.setUnitPoints();
+        page.setFontName("Times New Roman");
+        page.setFontSize(15);
+        constexpr float kFar = 3e38F;
+        if (drawing == QLatin1String("line")) page.drawLine(0, 0, kFar, 10);
+        if (drawing == QLatin1String("rectangle")) page.drawRectangle(0, 0, 100, kFar);
+        if (drawing == QLatin1String("text")) {
+            page.setTextPosition(kFar, kFar);
+            page.printText("Nowhere", true);
+        }
+        if (drawing == QLatin1String("nan")) {
+            page.drawLine(0, 0, std::numeric_limits<float>::quiet_NaN(), 10);
+            page.drawLine(0, 0, std::numeric_limits<float>::infinity(), 10);
+        }
+        page.setTextPosition(10, 180);
+        page.printText("Fence template", true);
+        QVERIFY(page.endDocument());
+
+        QCOMPARE(pageCount(pdf), 1);
+        QCOMPARE(textLines(pdf), QStringList{QStringLiteral("Fence template")});
+    }
+
+    // A print preview gets the page as printing would, on its own printer, with nothing
+    // diverted to a queue's spool file (with a print service up, the preview's printer is
+    // the default queue's).
+    void printPreview() {
+        QPrintPreviewDialog dialog;
+        const DrawPage template_ = [](SheetPrinter& page) {
+            page.setUnitPoints();
+            page.setFontName("Times New Roman");
+            page.setFontSize(15);
+            page.drawRectangle(0, 0, 7.2e17F, 54);
+            page.setTextPosition(10, 180);
+            page.printText("Fence template", true);
+            return page.endDocument();
+        };
+        bool drawn = false;
+        connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                [&](QPrinter* printer) { drawn = drawPageOn(*printer, template_); });
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        QVERIFY(preview);
+        preview->updatePreview();
+        QVERIFY(drawn);
+        QCOMPARE(preview->pageCount(), 1);
+        QVERIFY(dialog.printer()->outputFileName().isEmpty());
     }
 
   private:
