@@ -828,6 +828,8 @@ class PrintTest : public QObject {
         QTest::mouseClick(printButton(*window), Qt::LeftButton);  // ignored while waiting
 
         QTRY_VERIFY_WITH_TIMEOUT(!offered.isEmpty(), 10'000);
+        qInfo("longest pause of the window: %lld ms; told after %lld ms",
+              static_cast<long long>(watch->longestGap()), static_cast<long long>(offeredAfter));
         QVERIFY2(watch->longestGap() <= 100,
                  qPrintable(
                      QStringLiteral("the window stood still for %1 ms").arg(watch->longestGap())));
@@ -957,6 +959,7 @@ class PrintTest : public QObject {
         QVERIFY(PagePrint::of(window.get()));
         QTRY_VERIFY_WITH_TIMEOUT(!PagePrint::of(window.get())->busy(), 30'000);
         watch.stop();
+        qInfo("longest pause of the window: %lld ms", static_cast<long long>(watch.longestGap()));
         QVERIFY(printStatus(*window));
         const QString reported = printStatus(*window)->text();
         QVERIFY2(reported.contains(
