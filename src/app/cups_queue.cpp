@@ -131,7 +131,12 @@ JobReceipt submitJob(const QueueJob& job, const PrintWait& wait) {
         return receipt;
     }
     const auto wake = wakeOnStop(http, wait);
-    const Dest dest(cupsGetNamedDest(http.get(), job.queue.c_str(), nullptr));
+    // A queue with an instance of its own settings is named "queue/instance".
+    const auto slash = job.queue.find('/');
+    const std::string queue = job.queue.substr(0, slash);
+    const std::string instance = slash == std::string::npos ? "" : job.queue.substr(slash + 1);
+    const Dest dest(
+        cupsGetNamedDest(http.get(), queue.c_str(), instance.empty() ? nullptr : instance.c_str()));
     if (!dest) return refused(ServerAnswer::NotFound);
     const Info info(cupsCopyDestInfo(http.get(), dest.get()));
     if (!info) return refused(ServerAnswer::Refused);

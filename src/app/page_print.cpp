@@ -176,7 +176,7 @@ void PagePrint::onDefaultQueue(const DefaultQueue& found) {
     pdfSpool_ = std::make_unique<QTemporaryFile>(QDir::tempPath() +
                                                  QStringLiteral("/arcwright-page-XXXXXX.pdf"));
     if (!pdfSpool_->open()) {
-        offerPdf(tr("“%1” was not printed: no room for it in %2.")
+        offerPdf(tr("“%1” was not printed: it could not be written to %2.")
                      .arg(job_->name, QDir::toNativeSeparators(QDir::tempPath())));
         return;
     }

@@ -45,6 +45,13 @@ constexpr int kRenderDpi = 200;
 constexpr int kMouthLevel = 5;
 constexpr double kLevelInches = 0.005;
 const QString kQueue = QStringLiteral("PDF");
+// The longest the window may stand still from a click on Print. The sanitized build runs the
+// page's drawing several times slower than the plain one, which this allows for.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kLongestPauseMs = 300;
+#else
+constexpr qint64 kLongestPauseMs = 100;
+#endif
 
 struct ToolRun {
     int exitCode = -1;
@@ -830,7 +837,7 @@ class PrintTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!offered.isEmpty(), 10'000);
         qInfo("longest pause of the window: %lld ms; told after %lld ms",
               static_cast<long long>(watch->longestGap()), static_cast<long long>(offeredAfter));
-        QVERIFY2(watch->longestGap() <= 100,
+        QVERIFY2(watch->longestGap() <= kLongestPauseMs,
                  qPrintable(
                      QStringLiteral("the window stood still for %1 ms").arg(watch->longestGap())));
         QVERIFY2(offeredAfter >= kLimit.count() - 100 && offeredAfter <= kLimit.count() + 1500,
@@ -966,7 +973,7 @@ class PrintTest : public QObject {
                      QRegularExpression(QStringLiteral("went to %1 as job \\d+\\.$").arg(kQueue))),
                  qPrintable(reported));
         QVERIFY2(
-            watch.longestGap() <= 100,
+            watch.longestGap() <= kLongestPauseMs,
             qPrintable(QStringLiteral("the window stood still for %1 ms").arg(watch.longestGap())));
         awaitPrintDone(*window);
         const QString pdf = awaitNewPdf(folder, before);
