@@ -131,12 +131,23 @@ JobReceipt submitJob(const QueueJob& job, const PrintWait& wait) {
         return receipt;
     }
     const auto wake = wakeOnStop(http, wait);
-    // A queue with an instance of its own settings is named "queue/instance".
-    const auto slash = job.queue.find('/');
-    const std::string queue = job.queue.substr(0, slash);
-    const std::string instance = slash == std::string::npos ? "" : job.queue.substr(slash + 1);
-    const Dest dest(
-        cupsGetNamedDest(http.get(), queue.c_str(), instance.empty() ? nullptr : instance.c_str()));
+    // The queue by its address on this server. Asking the server for it by name would, on a
+    // server that stopped answering, fall back on a search through libcups' own connection,
+    // which waits a minute and cannot be stopped. An instance ("queue/instance") is a set of
+    // the user's own options; the job goes to its queue.
+    const std::string queue = job.queue.substr(0, job.queue.find('/'));
+    const char* server = cupsServer();
+    std::array<char, 1024> uri{};
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri.data(), static_cast<int>(uri.size()), "ipp", nullptr,
+                     server[0] == '/' ? "localhost" : server, ippPort(), "/printers/%s",
+                     queue.c_str());
+    const Dest dest(cupsGetDestWithURI(queue.c_str(), uri.data()));
+    // Named as the server's own queue: without this libcups takes the address for a network
+    // printer and sets up a queue for it, again through its own connection.
+    if (dest) {
+        dest->num_options =
+            cupsAddOption("printer-uri-supported", uri.data(), dest->num_options, &dest->options);
+    }
     if (!dest) return refused(ServerAnswer::NotFound);
     const Info info(cupsCopyDestInfo(http.get(), dest.get()));
     if (!info) return refused(ServerAnswer::Refused);
