@@ -950,11 +950,18 @@ class PrintTest : public QObject {
 
     // Closing the window while the print server keeps it waiting: no crash, no wait, and
     // no thread left behind.
+    void closingWhileWaiting_data() {
+        QTest::addColumn<QByteArray>("printer");  // PRINTER, null: not set
+        QTest::newRow("default queue from the server") << QByteArray();
+        QTest::newRow("queue named by PRINTER") << QByteArray("PDF");
+    }
     void closingWhileWaiting() {
+        QFETCH(QByteArray, printer);
         const QString socket = dir_->filePath(QStringLiteral("silent.sock"));
         SilentServer server(socket);
         QVERIFY(server.listening());
         const EnvironmentOverride cupsServer("CUPS_SERVER", QFile::encodeName(socket));
+        const EnvironmentOverride printerName("PRINTER", printer);
         auto window = openWindow();
         Desk desk;
         PrintHooks hooks = desk.hooks();
