@@ -13,7 +13,7 @@ packages=(
   xvfb xauth imagemagick
   fonts-liberation2 fonts-dejavu-core
   locales
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   desktop-file-utils appstream dpkg-dev file
 )
 

@@ -3,17 +3,17 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
+#include <memory>
 
 #include "app/box_value.h"
 #include "app/form1.h"
-#include "app/qt_sheet_printer.h"
+#include "app/page_print.h"
 #include "print/setup_sheet.h"
 
 namespace arcwright {
 
-// Prints the set-up sheet as the window shows it now. Only reads the window: a failed or
-// cancelled print leaves every box, label, table and view as it was.
+// Prints the set-up sheet as the window shows it at the click. Only reads the window: a
+// failed or cancelled print leaves every box, label, table and view as it was.
 void Form1::printSheet() {
     SheetValues values;
     values.boardWidth = valueOf(in_.text4->text());
@@ -27,23 +27,13 @@ void Form1::printSheet() {
     values.cutMark = out_.cut.mark->text().toStdString();
     values.minFraction = minFraction_;
     values.pointCount = solution_.pointCount;
-    values.profileWidth = &solution_.profileWidth;
+    // The page may be drawn once the print system has named its printer, after later
+    // keystrokes have changed the window's table: it keeps its own copy.
+    const auto profile = std::make_shared<const LevelTable>(solution_.profileWidth);
+    values.profileWidth = profile.get();
 
-    const PrintHooks hooks = withDesktopDefaults(printHooks_, this);
-    std::unique_ptr<QPrinter> printer = hooks.defaultPrinter();
-    if (!printer) {
-        hooks.tell(
-            tr("No printer is set up.\n\nIn the next window you can choose a printer, or "
-               "print the set-up sheet to a PDF file."));
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (!hooks.choosePrinter(*printer)) return;
-    }
-    printer->setDocName(tr("Arcwright set-up sheet"));
-
-    QtSheetPrinter sheet(*printer);
-    if (!printSetupSheet(sheet, values)) {
-        hooks.tell(tr("The set-up sheet was not printed.\n\n%1").arg(sheet.failure()));
-    }
+    printPage(this, printHooks_, tr("Arcwright set-up sheet"),
+              [values, profile](SheetPrinter& page) { return printSetupSheet(page, values); });
 }
 
 }  // namespace arcwright

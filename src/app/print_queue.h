@@ -7,31 +7,33 @@
 #include <QTemporaryFile>
 #include <memory>
 
+#include "app/cups_queue.h"
+
 class QPrinter;
 
 namespace arcwright {
 
-// Hands a page printed for a print queue to the queue with the `lp` command.
+// Holds back a page printed for a print queue, so that it can be handed over off the
+// window's thread.
 //
-// Qt's own hand-over to CUPS ignores the queue's answer, so a job the queue refuses (a
-// stopped or rejecting queue, a print service that went away) looks printed. Instead the
-// printer is pointed at a spool file, and `lp` submits that file and says whether the queue
-// took it, with the queue's own reason when not.
+// Qt's own hand-over to CUPS runs on the window's thread and ignores the queue's answer, so
+// a job the queue refuses looks printed and a silent server freezes the window. Instead the
+// printer is pointed at a spool file, and the finished file becomes a QueueJob with the
+// settings the print dialog gave the printer, for submitJob() to send.
 class QueueSpool {
   public:
-    // Diverts `printer` into a spool file when it prints to a queue and `lp` is available;
-    // nullptr otherwise (a printer writing a file, or no `lp`: Qt submits as usual).
-    // Call before the page is opened.
+    // Diverts `printer` into a spool file when it prints to a queue; nullptr otherwise (a
+    // printer writing a file). Call before the page is opened.
     static std::unique_ptr<QueueSpool> divert(QPrinter& printer);
 
-    // Submits the finished spool file; on refusal returns false and sets `error`.
-    bool send(QString& error);
+    // The printer stands for its queue again; the job names the spool file, which lives as
+    // long as this object.
+    QueueJob finish();
 
   private:
-    QueueSpool(QPrinter& printer, QString lp);
+    explicit QueueSpool(QPrinter& printer) : printer_(printer) {}
 
     QPrinter& printer_;
-    QString lp_;
     QTemporaryFile file_;
 };
 

@@ -6,9 +6,11 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLineF>
+#include <QPdfWriter>
 #include <QPen>
 #include <QPrinter>
 #include <QRectF>
+#include <algorithm>
 
 #include "app/print_queue.h"
 
@@ -16,6 +18,12 @@ namespace arcwright {
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
+// Lines are kept within this much of the page. Qt's PDF writer prints a coordinate through
+// an unsigned 32-bit integer: from 2^32 device pixels on (3.58 million inches at 1200 dpi)
+// the page's drawing instructions come out as garbage and the whole page is lost. A hundred
+// inches all round stays far inside that at any printer resolution.
+constexpr double kMarginInches = 100.0;
+constexpr double kMostDevicePixels = 1e9;
 
 QString text(const char* source) {
     return QCoreApplication::translate("QtSheetPrinter", source);
@@ -27,21 +35,27 @@ QString fromUtf8(std::string_view text) {
 
 }  // namespace
 
-QtSheetPrinter::QtSheetPrinter(QPrinter& printer)
-    : printer_(printer), spool_(QueueSpool::divert(printer)), family_(QFont().family()) {}
+QtSheetPrinter::QtSheetPrinter(QPrinter& printer, Queue queue)
+    : device_(printer),
+      printer_(&printer),
+      spool_(queue == Queue::Spool ? QueueSpool::divert(printer) : nullptr),
+      family_(QFont().family()) {}
+
+QtSheetPrinter::QtSheetPrinter(QPdfWriter& writer, const QString& fileName)
+    : device_(writer), fileName_(fileName), family_(QFont().family()) {}
 
 QtSheetPrinter::~QtSheetPrinter() {
     // A page given up half way is discarded rather than sent.
     if (page_ == Page::Open) {
-        printer_.abort();
+        if (printer_ != nullptr) printer_->abort();
         painter_.end();
     }
 }
 
 void QtSheetPrinter::setUnitPoints() {
-    // The printer's own resolution, never the screen's.
-    scaleX_ = printer_.logicalDpiX() / kPointsPerInch;
-    scaleY_ = printer_.logicalDpiY() / kPointsPerInch;
+    // The device's own resolution, never the screen's.
+    scaleX_ = device_.logicalDpiX() / kPointsPerInch;
+    scaleY_ = device_.logicalDpiY() / kPointsPerInch;
 }
 
 void QtSheetPrinter::setFontName(std::string_view family) {
@@ -62,12 +76,26 @@ void QtSheetPrinter::setTextPosition(float x, float y) {
 
 void QtSheetPrinter::drawLine(float x1, float y1, float x2, float y2) {
     if (!openPage()) return;
-    painter_.drawLine(QLineF(toDevice(x1, y1), toDevice(x2, y2)));
+    drawClipped(toDevice(x1, y1), toDevice(x2, y2));
 }
 
 void QtSheetPrinter::drawRectangle(float x1, float y1, float x2, float y2) {
     if (!openPage()) return;
-    painter_.drawRect(QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized());
+    const QPointF a = toDevice(x1, y1);
+    const QPointF b = toDevice(x2, y2);
+    if (deviceBox_.contains(a.x(), a.y()) && deviceBox_.contains(b.x(), b.y())) {
+        painter_.drawRect(QRectF(a, b).normalized());
+        return;
+    }
+    drawClipped(a, {b.x(), a.y()});
+    drawClipped({b.x(), a.y()}, b);
+    drawClipped(b, {a.x(), b.y()});
+    drawClipped({a.x(), b.y()}, a);
+}
+
+void QtSheetPrinter::drawClipped(const QPointF& from, const QPointF& to) {
+    const auto clipped = clipSegment({from.x(), from.y(), to.x(), to.y()}, deviceBox_);
+    if (clipped) painter_.drawLine(QLineF(clipped->x1, clipped->y1, clipped->x2, clipped->y2));
 }
 
 void QtSheetPrinter::printText(std::string_view text, bool lineBreak) {
@@ -75,10 +103,13 @@ void QtSheetPrinter::printText(std::string_view text, bool lineBreak) {
     const QFont font = currentFont();
     const QString line = fromUtf8(text);
     // Metrics at the printer's resolution, in device pixels.
-    const QFontMetricsF metrics(font, &printer_);
+    const QFontMetricsF metrics(font, &device_);
     const QPointF topLeft = toDevice(position_.x(), position_.y());
-    painter_.setFont(font);
-    painter_.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), line);
+    // Text far off the page cannot be seen, and its coordinates could not be written.
+    if (deviceBox_.contains(topLeft.x(), topLeft.y())) {
+        painter_.setFont(font);
+        painter_.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), line);
+    }
     if (lineBreak) {
         position_ = QPointF(0.0, position_.y() + metrics.lineSpacing() / scaleY_);
     } else {
@@ -98,25 +129,32 @@ bool QtSheetPrinter::endDocument() {
             break;
     }
     page_ = Page::Ended;
-    if (!painter_.end() || printer_.printerState() == QPrinter::Error) {
+    if (!painter_.end() || (printer_ != nullptr && printer_->printerState() == QPrinter::Error)) {
         failure_ = text("The page could not be finished.");
         return false;
     }
-    if (spool_ && !spool_->send(failure_)) return false;
     return true;
 }
 
 bool QtSheetPrinter::openPage() {
     if (page_ == Page::Open) return true;
     if (page_ != Page::NotOpened) return false;
-    if (!painter_.begin(&printer_)) {
+    if (!painter_.begin(&device_)) {
         page_ = Page::Failed;
-        failure_ = printer_.outputFileName().isEmpty() || spool_
-                       ? text("The printer %1 could not be opened.").arg(printer_.printerName())
-                       : text("The file %1 could not be written.").arg(printer_.outputFileName());
+        if (printer_ == nullptr) {
+            failure_ = text("The file %1 could not be written.").arg(fileName_);
+        } else {
+            failure_ =
+                printer_->outputFileName().isEmpty() || spool_
+                    ? text("The printer %1 could not be opened.").arg(printer_->printerName())
+                    : text("The file %1 could not be written.").arg(printer_->outputFileName());
+        }
         return false;
     }
     page_ = Page::Open;
+    const double margin = std::min(
+        kMarginInches * std::max(device_.logicalDpiX(), device_.logicalDpiY()), kMostDevicePixels);
+    deviceBox_ = boxAroundPage(device_.width(), device_.height(), margin);
     // One dot of the printer: the finest line it draws, to trace the cove by.
     painter_.setPen(QPen(Qt::black, 0.0));
     painter_.setBrush(Qt::NoBrush);

@@ -9,22 +9,33 @@
 #include <QString>
 #include <memory>
 
+#include "app/print_queue.h"
+#include "print/clip.h"
 #include "print/sheet_printer.h"
 
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 namespace arcwright {
 
-class QueueSpool;
-
-// The set-up sheet on a Qt printer. Coordinates are points scaled from the printer's own
+// A page on a Qt printer or PDF writer. Coordinates are points scaled from the device's own
 // resolution, with the origin at the top left of the printable area; nothing is fitted to
 // the page, so an inch of board is an inch on paper. The page opens with the first drawing
-// or text and is sent by endDocument().
+// or text and is finished by endDocument(). Lines are clipped to a box well around the
+// page, so no coordinate reaches the PDF writer that it cannot write, whatever document is
+// drawn; text far off the page is left out.
 class QtSheetPrinter final : public SheetPrinter {
   public:
+    enum class Queue {
+        Spool,   // a printer for a print queue writes into a spool file (see takeSpool())
+        Direct,  // the printer paints where Qt sends it, as in a print preview
+    };
+
     // `printer` must outlive this object and is used for one page only.
-    explicit QtSheetPrinter(QPrinter& printer);
+    explicit QtSheetPrinter(QPrinter& printer, Queue queue = Queue::Spool);
+    // The same on a PDF writer that writes `fileName`.
+    QtSheetPrinter(QPdfWriter& writer, const QString& fileName);
     ~QtSheetPrinter() override;
     QtSheetPrinter(const QtSheetPrinter&) = delete;
     QtSheetPrinter& operator=(const QtSheetPrinter&) = delete;
@@ -42,17 +53,24 @@ class QtSheetPrinter final : public SheetPrinter {
     // Why the page was not printed, for the user; empty while nothing has failed.
     const QString& failure() const { return failure_; }
 
+    // The finished page waiting for its queue; nullptr when the printer wrote a file.
+    std::unique_ptr<QueueSpool> takeSpool() { return std::move(spool_); }
+
   private:
     enum class Page { NotOpened, Open, Failed, Ended };
 
     bool openPage();
     QPointF toDevice(double x, double y) const;
     QFont currentFont() const;
+    void drawClipped(const QPointF& from, const QPointF& to);
 
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
+    QPrinter* printer_ = nullptr;  // null on a PDF writer
+    QString fileName_;             // the PDF writer's file
     QPainter painter_;
     std::unique_ptr<QueueSpool> spool_;
     Page page_ = Page::NotOpened;
+    ClipBox deviceBox_;  // in device pixels, set when the page opens
     QString failure_;
 
     // Device pixels per unit; 1 until the unit is set to points.

@@ -5,22 +5,34 @@
 // as a PDF file and, when a print service is up, out of a real CUPS queue; what the user is
 // told when there is no printer or the queue refuses; and that printing changes nothing.
 #include <pwd.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSocketNotifier>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <limits>
 #include <optional>
+#include <thread>
 
+#include "app/cups_queue.h"
+#include "app/page_print.h"
 #include "app/qt_sheet_printer.h"
 #include "window_harness.h"
 
@@ -35,6 +47,13 @@ constexpr int kRenderDpi = 200;
 constexpr int kMouthLevel = 5;
 constexpr double kLevelInches = 0.005;
 const QString kQueue = QStringLiteral("PDF");
+// The longest the window may stand still from a click on Print. The sanitized build runs the
+// page's drawing several times slower than the plain one, which this allows for.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kLongestPauseMs = 300;
+#else
+constexpr qint64 kLongestPauseMs = 100;
+#endif
 
 struct ToolRun {
     int exitCode = -1;
@@ -91,6 +110,17 @@ QStringList sheetText(const SheetText& t = {}) {
             QStringLiteral("Blade height =%1 in.").arg(t.blade),
             QStringLiteral("Cut width =%1").arg(t.cut),
             QStringLiteral("Resolution was set to: %1").arg(t.resolution)};
+}
+
+// The start-up sheet with one box changed to a huge value, written as the sheet writes it.
+QStringList hugeSheetText(const QString& box, double value) {
+    SheetText text;
+    if (box == QLatin1String("Text4")) {
+        text.width = QString::fromStdString(formatNumber(value, "#.#####"));
+    } else {
+        text.thickness = QString::fromStdString(formatNumber(value, "0.#####"));
+    }
+    return sheetText(text);
 }
 
 int pageCount(const QString& pdf) {
@@ -355,6 +385,164 @@ void expectFullSizeDrawing(const QString& pdf, const Form1& window, QSizeF board
     QVERIFY(near(found->mouthLeft + opening / 2, board.width() / 2, 2.5 * pixel));
 }
 
+// Printing to a queue goes on after the click returns: the print system is asked for its
+// printer and handed the page off the window's thread. Waits until that is over and the
+// status line has gone again (a page that went out is reported there for a few seconds).
+void awaitPrintDone(const Form1& window) {
+    const auto done = [&window] {
+        const PagePrint* printing = PagePrint::of(&window);
+        return (printing == nullptr || !printing->busy()) &&
+               window.findChild<QLabel*>(QStringLiteral("printStatus")) == nullptr;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(done(), 40'000);
+}
+
+QLabel* printStatus(const Form1& window) {
+    return window.findChild<QLabel*>(QStringLiteral("printStatus"));
+}
+
+// A hung print server: takes every connection on a local socket and never says a word.
+class SilentServer {
+  public:
+    explicit SilentServer(const QString& path) : path_(path) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        if (name.size() >= static_cast<qsizetype>(sizeof(address.sun_path))) return;
+        std::copy(name.begin(), name.end(), address.sun_path);
+        listener_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (listener_ < 0 ||
+            bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+            listen(listener_, 16) != 0) {
+            return;
+        }
+        notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
+            const int client = accept(listener_, nullptr, nullptr);
+            if (client >= 0) clients_.push_back(client);
+        });
+    }
+    ~SilentServer() {
+        notifier_.reset();
+        for (int client : clients_) close(client);
+        if (listener_ >= 0) close(listener_);
+        QFile::remove(path_);
+    }
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+
+    bool listening() const { return notifier_ != nullptr; }
+    int connections() const { return static_cast<int>(clients_.size()); }
+
+  private:
+    QString path_;
+    int listener_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::vector<int> clients_;
+};
+
+// Points this process's print system at `value` for as long as it lives.
+class EnvironmentOverride {
+  public:
+    EnvironmentOverride(const char* name, const QByteArray& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        if (value.isNull()) {
+            qunsetenv(name);
+        } else {
+            qputenv(name, value);
+        }
+    }
+    ~EnvironmentOverride() {
+        if (had_) {
+            qputenv(name_, old_);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+    EnvironmentOverride(const EnvironmentOverride&) = delete;
+    EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
+
+  private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+// How long this thread has stood ready to run while other programs had the processor, in
+// ms (the machine's other builds and tests share its cores).
+double msWaitingForTheProcessor() {
+    QFile stats(QStringLiteral("/proc/thread-self/schedstat"));
+    if (!stats.open(QIODevice::ReadOnly)) return 0.0;
+    const QList<QByteArray> fields = stats.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() / 1e6 : 0.0;
+}
+
+// The longest pause of the event loop while it runs: a timer every 10 ms notes the gaps,
+// less the time the window's thread only waited for a processor. What is left is what the
+// program itself spent working or waiting on the window's thread.
+class LoopWatch {
+  public:
+    LoopWatch() {
+        tick_.setInterval(10);
+        QObject::connect(&tick_, &QTimer::timeout, [this] { sample(); });
+        clock_.start();
+        waited_ = msWaitingForTheProcessor();
+        tick_.start();
+    }
+    void stop() {
+        if (!tick_.isActive()) return;
+        sample();
+        tick_.stop();
+    }
+    qint64 longestGap() const { return longest_; }
+    qint64 longestGapEnded() const { return longestEnded_; }
+    qint64 elapsed() const { return clock_.elapsed(); }
+
+  private:
+    void sample() {
+        const qint64 now = clock_.elapsed();
+        const double waited = msWaitingForTheProcessor();
+        const auto gap = static_cast<qint64>(static_cast<double>(now - last_) - (waited - waited_));
+        if (gap > longest_) {
+            longest_ = gap;
+            longestEnded_ = now;
+        }
+        last_ = now;
+        waited_ = waited;
+    }
+    QElapsedTimer clock_;
+    QTimer tick_;
+    qint64 last_ = 0;
+    double waited_ = 0.0;
+    qint64 longest_ = 0;
+    qint64 longestEnded_ = 0;
+};
+
+int threadCount() {
+    return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
+                                .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                                .size());
+}
+
+// A long dark line on the page, in inches: the longest run of dark pixels along any row
+// (`across`) or column.
+double longestLine(const QString& pdf, const QString& workDir, bool across) {
+    const QString prefix = workDir + QStringLiteral("/lines");
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-aa"), QStringLiteral("no"),
+         QStringLiteral("-aaVector"), QStringLiteral("no"), QStringLiteral("-png"),
+         QStringLiteral("-singlefile"), pdf, prefix});
+    const QImage page(prefix + QStringLiteral(".png"));
+    if (page.isNull()) return 0.0;
+    const QImage image = across ? page : page.transformed(QTransform().rotate(90));
+    int longest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto [from, to] = longestRun(image, y);
+        longest = std::max(longest, to - from + 1);
+    }
+    return longest / 50.0;
+}
+
 }  // namespace
 
 class PrintTest : public QObject {
@@ -533,6 +721,30 @@ class PrintTest : public QObject {
         if (printed) QCOMPARE(textLines(chosen), sheetText());
     }
 
+    // With no printer the print dialog opens on a PDF file already named after the sheet,
+    // in the documents folder.
+    void dialogSuggestsTheFileName() {
+        const auto window = openWindow();
+        Desk desk;
+        PrintHooks hooks = desk.hooks([]() -> std::unique_ptr<QPrinter> { return nullptr; });
+        QString offeredFile;
+        QString documentName;
+        hooks.choosePrinter = [&](QPrinter& printer) {
+            offeredFile = printer.outputFileName();
+            documentName = printer.docName();
+            return false;
+        };
+        window->setPrintHooks(hooks);
+
+        printButton(*window)->click();
+
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(documentName, QStringLiteral("Arcwright set-up sheet"));
+        QCOMPARE(offeredFile,
+                 QDir(documents).filePath(QStringLiteral("Arcwright set-up sheet.pdf")));
+    }
+
     // Run by app.print_test.without_service with the print service out of reach: the real
     // printer look-up finds none, the user is told and offered the dialog.
     void withoutPrintService() {
@@ -545,6 +757,7 @@ class PrintTest : public QObject {
         const WindowState before = snapshot(*window);
 
         QTest::mouseClick(printButton(*window), Qt::LeftButton);
+        awaitPrintDone(*window);
 
         QCOMPARE(desk.told.size(), 1);
         QCOMPARE(desk.dialogs, 1);
@@ -562,6 +775,7 @@ class PrintTest : public QObject {
         const WindowState unchanged = snapshot(*window);
 
         QTest::mouseClick(printButton(*window), Qt::LeftButton);
+        awaitPrintDone(*window);
 
         QCOMPARE(desk.told, QStringList());
         QCOMPARE(desk.dialogs, 0);
@@ -570,6 +784,31 @@ class PrintTest : public QObject {
         QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no new PDF in %1").arg(folder)));
         QCOMPARE(textLines(pdf), sheetText());
         const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
+        expectFullSizeDrawing(pdf, *window, QSizeF(4, 0.75), true);
+    }
+
+    // A queue chosen in the print dialog: Qt's printer for it writes the page into a spool
+    // file, which goes to the queue off the window's thread like any other page.
+    void chosenQueue() {
+        if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
+        const QString folder = cupsPdfFolder();
+        const QStringList before = pdfsIn(folder);
+        const auto window = openWindow();
+        Desk desk;
+        window->setPrintHooks(desk.hooks([] {
+            return std::make_unique<QPrinter>(QPrinterInfo::printerInfo(kQueue),
+                                              QPrinter::HighResolution);
+        }));
+
+        printButton(*window)->click();
+        QVERIFY(PagePrint::of(window.get())->busy());
+        awaitPrintDone(*window);
+
+        QCOMPARE(desk.told, QStringList());
+        const QString pdf = awaitNewPdf(folder, before);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no new PDF in %1").arg(folder)));
+        const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
+        QCOMPARE(textLines(pdf), sheetText());
         expectFullSizeDrawing(pdf, *window, QSizeF(4, 0.75), true);
     }
 
@@ -584,11 +823,313 @@ class PrintTest : public QObject {
         const WindowState before = snapshot(*window);
 
         printButton(*window)->click();
+        awaitPrintDone(*window);
 
         QCOMPARE(desk.told.size(), 1);
         QVERIFY2(desk.told.first().contains(kQueue), qPrintable(desk.told.first()));
         QCOMPARE(desk.dialogs, 0);
         expectUnchanged(before, *window);
+    }
+
+    // A print server that takes the connection and never answers: the window keeps
+    // running, says it is waiting, ignores a second click, and after the time limit says
+    // in one sentence that the server does not answer, offering to save the sheet as PDF.
+    void silentPrintServer_data() {
+        QTest::addColumn<QByteArray>("printer");  // PRINTER, null: not set
+        QTest::addColumn<bool>("saveAsPdf");
+        QTest::newRow("default queue from the server") << QByteArray() << true;
+        QTest::newRow("queue named by PRINTER") << QByteArray("PDF") << false;
+    }
+    void silentPrintServer() {
+        QFETCH(QByteArray, printer);
+        QFETCH(bool, saveAsPdf);
+        const QString socket = dir_->filePath(QStringLiteral("silent.sock"));
+        SilentServer server(socket);
+        QVERIFY(server.listening());
+        const EnvironmentOverride cupsServer("CUPS_SERVER", QFile::encodeName(socket));
+        const EnvironmentOverride printerName("PRINTER", printer);
+
+        const auto window = openWindow();
+        const QString saved = dir_->filePath(QStringLiteral("saved.pdf"));
+        constexpr std::chrono::milliseconds kLimit{2000};
+        Desk desk;
+        PrintHooks hooks = desk.hooks();
+        hooks.serverLimit = kLimit;
+        QStringList offered;
+        QString suggested;
+        std::optional<LoopWatch> watch;
+        qint64 offeredAfter = -1;
+        hooks.offerPdf = [&](const QString& message) {
+            watch->stop();
+            offeredAfter = watch->elapsed();
+            offered << message;
+            return saveAsPdf;
+        };
+        hooks.choosePdfFile = [&](const QString& suggestion) {
+            suggested = suggestion;
+            return saved;
+        };
+        window->setPrintHooks(hooks);
+        const WindowState before = snapshot(*window);
+
+        watch.emplace();
+        QTest::mouseClick(printButton(*window), Qt::LeftButton);
+        QTest::qWait(300);
+        QCOMPARE(window->cursor().shape(), Qt::BusyCursor);
+        QVERIFY(printStatus(*window) && printStatus(*window)->isVisible());
+        QVERIFY2(printStatus(*window)->text().contains(QLatin1String("printer")),
+                 qPrintable(printStatus(*window)->text()));
+        QCOMPARE(server.connections(), 1);
+        QTest::mouseClick(printButton(*window), Qt::LeftButton);  // ignored while waiting
+
+        QTRY_VERIFY_WITH_TIMEOUT(!offered.isEmpty(), 10'000);
+        qInfo(
+            "longest pause of the window: %lld ms, ending %lld ms after the click; told after "
+            "%lld ms",
+            static_cast<long long>(watch->longestGap()),
+            static_cast<long long>(watch->longestGapEnded()), static_cast<long long>(offeredAfter));
+        QVERIFY2(watch->longestGap() <= kLongestPauseMs,
+                 qPrintable(
+                     QStringLiteral("the window stood still for %1 ms").arg(watch->longestGap())));
+        QVERIFY2(offeredAfter >= kLimit.count() - 100 && offeredAfter <= kLimit.count() + 1500,
+                 qPrintable(QStringLiteral("told after %1 ms").arg(offeredAfter)));
+        const QString& message = offered.first();
+        QVERIFY2(message.contains(QLatin1String("print server does not answer")) &&
+                     message.endsWith(QLatin1Char('.')) && !message.contains(QLatin1Char('\n')) &&
+                     message.count(QLatin1Char('.')) == 1,
+                 qPrintable(message));
+        QTest::qWait(300);
+        QCOMPARE(offered.size(), 1);
+        QCOMPARE(desk.told, QStringList());
+        QCOMPARE(desk.dialogs, 0);  // the print dialog would ask the silent server too
+        QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(!printStatus(*window));
+        QVERIFY(!PagePrint::of(window.get())->busy());
+        expectUnchanged(before, *window);
+        if (saveAsPdf) {
+            QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("Arcwright set-up sheet.pdf"));
+            QCOMPARE(pageCount(saved), 1);
+            QCOMPARE(textLines(saved), sheetText());
+        } else {
+            QVERIFY(suggested.isEmpty());
+            QVERIFY(!QFileInfo::exists(saved));
+        }
+    }
+
+    // Handing a page to a server that went silent after naming its printer: the hand-over
+    // gives up at its deadline, or at once when stopped.
+    void handOverToASilentServer_data() {
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("deadline") << false;
+        QTest::newRow("stop request") << true;
+    }
+    void handOverToASilentServer() {
+        QFETCH(bool, stopped);
+        const QString socket = dir_->filePath(QStringLiteral("silent.sock"));
+        SilentServer server(socket);
+        QVERIFY(server.listening());
+        const EnvironmentOverride cupsServer("CUPS_SERVER", QFile::encodeName(socket));
+        const QString pdf = dir_->filePath(QStringLiteral("page.pdf"));
+        QFile(pdf).open(QIODevice::WriteOnly);
+        const QueueJob job{"PDF", pdf.toStdString(), "Arcwright set-up sheet", {}};
+        std::stop_source stop;
+        const auto deadline = PrintClock::now() + std::chrono::milliseconds(stopped ? 30'000 : 800);
+        std::optional<JobReceipt> receipt;
+        QElapsedTimer clock;
+        clock.start();
+        std::jthread worker([&] { receipt = submitJob(job, {deadline, stop.get_token()}); });
+        QTest::qWait(300);  // the server takes the connection meanwhile
+        if (stopped) stop.request_stop();
+        worker.join();
+        QVERIFY(receipt);
+        QCOMPARE(receipt->answer, stopped ? ServerAnswer::Stopped : ServerAnswer::NoAnswer);
+        QVERIFY2(clock.elapsed() < (stopped ? 500 : 2000),
+                 qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(server.connections(), 1);
+    }
+
+    // Closing the window while the print server keeps it waiting: no crash, no wait, and
+    // no thread left behind.
+    void closingWhileWaiting_data() {
+        QTest::addColumn<QByteArray>("printer");  // PRINTER, null: not set
+        QTest::newRow("default queue from the server") << QByteArray();
+        QTest::newRow("queue named by PRINTER") << QByteArray("PDF");
+    }
+    void closingWhileWaiting() {
+        QFETCH(QByteArray, printer);
+        const QString socket = dir_->filePath(QStringLiteral("silent.sock"));
+        SilentServer server(socket);
+        QVERIFY(server.listening());
+        const EnvironmentOverride cupsServer("CUPS_SERVER", QFile::encodeName(socket));
+        const EnvironmentOverride printerName("PRINTER", printer);
+        auto window = openWindow();
+        Desk desk;
+        PrintHooks hooks = desk.hooks();
+        hooks.serverLimit = std::chrono::seconds(60);
+        hooks.offerPdf = [](const QString&) {
+            QTest::qFail("nothing may be offered once the window is gone", __FILE__, __LINE__);
+            return false;
+        };
+        window->setPrintHooks(hooks);
+        const int threads = threadCount();
+
+        printButton(*window)->click();
+        QTest::qWait(200);
+        QVERIFY(PagePrint::of(window.get())->busy());
+        QCOMPARE(threadCount(), threads + 1);
+        QElapsedTimer closing;
+        closing.start();
+        window.reset();
+        QVERIFY2(closing.elapsed() < 500, qPrintable(QString::number(closing.elapsed())));
+        QCOMPARE(threadCount(), threads);
+        QTest::qWait(200);
+        QCOMPARE(desk.told, QStringList());
+    }
+
+    // Sizes whose printer coordinates reach past what the PDF writer can write: the page
+    // stays readable, with its text and the part of the board that lies on the paper.
+    void hugeSizes_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("across");  // the board runs off the page to the right
+        QTest::newRow("width 3579140") << "Text4"
+                                       << "3579140" << true;
+        QTest::newRow("width 1e16") << "Text4"
+                                    << "1e16" << true;
+        QTest::newRow("width 1e30") << "Text4"
+                                    << "1e30" << true;
+        QTest::newRow("thickness 1e20") << "Text3"
+                                        << "1e20" << false;
+    }
+    void hugeSizes() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(bool, across);
+        const auto window = openWindow();
+        arcwright::testing::box(*window, qPrintable(box))->setText(typed);
+        const QString pdf = dir_->filePath(QStringLiteral("huge.pdf"));
+        Desk desk;
+        window->setPrintHooks(desk.hooks([&] { return pdfPrinter(pdf); }));
+
+        printButton(*window)->click();
+
+        QCOMPARE(desk.told, QStringList());
+        QCOMPARE(pageCount(pdf), 1);
+        QCOMPARE(textLines(pdf), hugeSheetText(box, typed.toDouble()));
+        // The board's long edges run on to the edge of the paper.
+        QVERIFY2(longestLine(pdf, dir_->path(), across) > (across ? 7.0 : 9.0),
+                 qPrintable(QString::number(longestLine(pdf, dir_->path(), across))));
+    }
+
+    // The same through a real queue: what comes out of it is the whole sheet.
+    void hugeWidthThroughThePrintService() {
+        if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
+        const QString folder = cupsPdfFolder();
+        const QStringList before = pdfsIn(folder);
+        const auto window = openWindow();
+        box(*window, "Text4")->setText(QStringLiteral("1e16"));
+        Desk desk;
+        window->setPrintHooks(desk.hooks());
+
+        printButton(*window)->click();
+        awaitPrintDone(*window);
+
+        QCOMPARE(desk.told, QStringList());
+        const QString pdf = awaitNewPdf(folder, before);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no new PDF in %1").arg(folder)));
+        const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
+        QCOMPARE(textLines(pdf), hugeSheetText(QStringLiteral("Text4"), 1e16));
+        QVERIFY(longestLine(pdf, dir_->path(), true) > 7.0);
+    }
+
+    // A page that went out is reported in the status line for a moment, and the window
+    // never stands still while the queue takes it.
+    void reportsTheJob() {
+        if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
+        const QString folder = cupsPdfFolder();
+        const QStringList before = pdfsIn(folder);
+        const auto window = openWindow();
+        Desk desk;
+        window->setPrintHooks(desk.hooks());
+        LoopWatch watch;
+        printButton(*window)->click();
+        QVERIFY(PagePrint::of(window.get()));
+        QTRY_VERIFY_WITH_TIMEOUT(!PagePrint::of(window.get())->busy(), 30'000);
+        watch.stop();
+        qInfo("longest pause of the window: %lld ms", static_cast<long long>(watch.longestGap()));
+        QVERIFY(printStatus(*window));
+        const QString reported = printStatus(*window)->text();
+        QVERIFY2(reported.contains(
+                     QRegularExpression(QStringLiteral("went to %1 as job \\d+\\.$").arg(kQueue))),
+                 qPrintable(reported));
+        QVERIFY2(
+            watch.longestGap() <= kLongestPauseMs,
+            qPrintable(QStringLiteral("the window stood still for %1 ms").arg(watch.longestGap())));
+        awaitPrintDone(*window);
+        const QString pdf = awaitNewPdf(folder, before);
+        QVERIFY(!pdf.isEmpty());
+        QFile::remove(pdf);
+    }
+
+    // Any document, not only the sheet, comes out readable from Qt's printer binding on its
+    // own: what it cannot write is clipped or left out, and its text stays.
+    void anyDocumentStaysReadable_data() {
+        QTest::addColumn<QString>("drawing");
+        QTest::newRow("line far to the right") << "line";
+        QTest::newRow("rectangle far down") << "rectangle";
+        QTest::newRow("text far away") << "text";
+        QTest::newRow("NaN and infinite ends") << "nan";
+    }
+    void anyDocumentStaysReadable() {
+        QFETCH(QString, drawing);
+        const QString pdf = dir_->filePath(QStringLiteral("document.pdf"));
+        const auto printer = pdfPrinter(pdf);
+        QtSheetPrinter page(*printer);
+        page.setUnitPoints();
+        page.setFontName("Times New Roman");
+        page.setFontSize(15);
+        constexpr float kFar = 3e38F;
+        if (drawing == QLatin1String("line")) page.drawLine(0, 0, kFar, 10);
+        if (drawing == QLatin1String("rectangle")) page.drawRectangle(0, 0, 100, kFar);
+        if (drawing == QLatin1String("text")) {
+            page.setTextPosition(kFar, kFar);
+            page.printText("Nowhere", true);
+        }
+        if (drawing == QLatin1String("nan")) {
+            page.drawLine(0, 0, std::numeric_limits<float>::quiet_NaN(), 10);
+            page.drawLine(0, 0, std::numeric_limits<float>::infinity(), 10);
+        }
+        page.setTextPosition(10, 180);
+        page.printText("Fence template", true);
+        QVERIFY(page.endDocument());
+
+        QCOMPARE(pageCount(pdf), 1);
+        QCOMPARE(textLines(pdf), QStringList{QStringLiteral("Fence template")});
+    }
+
+    // A print preview gets the page as printing would, on its own printer, with nothing
+    // diverted to a queue's spool file (with a print service up, the preview's printer is
+    // the default queue's).
+    void printPreview() {
+        QPrintPreviewDialog dialog;
+        const DrawPage template_ = [](SheetPrinter& page) {
+            page.setUnitPoints();
+            page.setFontName("Times New Roman");
+            page.setFontSize(15);
+            page.drawRectangle(0, 0, 7.2e17F, 54);
+            page.setTextPosition(10, 180);
+            page.printText("Fence template", true);
+            return page.endDocument();
+        };
+        bool drawn = false;
+        connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                [&](QPrinter* printer) { drawn = drawPageOn(*printer, template_); });
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        QVERIFY(preview);
+        preview->updatePreview();
+        QVERIFY(drawn);
+        QCOMPARE(preview->pageCount(), 1);
+        QVERIFY(dialog.printer()->outputFileName().isEmpty());
     }
 
   private:

@@ -120,15 +120,15 @@ FenceTemplate workedCove(QSizeF printable) {
     return t;
 }
 
-struct Segment {
+struct PdfSegment {
     QPointF from, to;
     double length() const { return QLineF(from, to).length(); }
 };
 
 // Every straight piece of every path of pdftocairo's SVG, in points from the page's top
 // left. Qt writes each line as its own path; the page's own transform, if any, is applied.
-std::vector<Segment> svgSegments(const QString& svg) {
-    std::vector<Segment> segments;
+std::vector<PdfSegment> svgSegments(const QString& svg) {
+    std::vector<PdfSegment> segments;
     const QRegularExpression path(QStringLiteral("<path[^>]*\\sd=\"([^\"]*)\"[^>]*>"));
     const QRegularExpression matrix(QStringLiteral("transform=\"matrix\\(([^)]*)\\)\""));
     const QRegularExpression step(QStringLiteral("([ML])\\s*(-?[\\d.]+)\\s+(-?[\\d.]+)"));
@@ -154,16 +154,16 @@ std::vector<Segment> svgSegments(const QString& svg) {
     return segments;
 }
 
-std::optional<Segment> segmentBetween(const std::vector<Segment>& segments, QPointF a, QPointF b) {
-    for (const Segment& s : segments) {
+std::optional<PdfSegment> segmentBetween(const std::vector<PdfSegment>& segments, QPointF a, QPointF b) {
+    for (const PdfSegment& s : segments) {
         if (QLineF(s.from, a).length() < 1.0 && QLineF(s.to, b).length() < 1.0) return s;
         if (QLineF(s.from, b).length() < 1.0 && QLineF(s.to, a).length() < 1.0)
-            return Segment{s.to, s.from};
+            return PdfSegment{s.to, s.from};
     }
     return std::nullopt;
 }
 
-double angleAtStart(const Segment& p, const Segment& q) {
+double angleAtStart(const PdfSegment& p, const PdfSegment& q) {
     const double d = std::abs(QLineF(p.from, p.to).angleTo(QLineF(q.from, q.to)));
     return d > 180.0 ? 360.0 - d : d;
 }
@@ -361,7 +361,7 @@ class TemplatePrintTest : public QObject {
 
         // Each edge is what is printed beside it, at 72 points to the inch.
         const auto printed = printedLengths(pdf);
-        for (const Segment* edge : {&*fenceLeg, &*fence, &*acrossLeg}) {
+        for (const PdfSegment* edge : {&*fenceLeg, &*fence, &*acrossLeg}) {
             const double inches = edge->length() / 72.0;
             const bool found = std::any_of(printed.begin(), printed.end(),
                                            [&](double p) { return std::abs(p - inches) < 0.003; });
@@ -374,7 +374,7 @@ class TemplatePrintTest : public QObject {
         std::vector<double> sides;
         const double top = origin.y() + layout.boardTop;
         const double face = origin.y() + layout.boardFace;
-        for (const Segment& s : segments) {
+        for (const PdfSegment& s : segments) {
             if (std::abs(s.from.x() - s.to.x()) < 0.01 &&
                 std::abs(std::min(s.from.y(), s.to.y()) - top) < 0.5 &&
                 std::abs(std::max(s.from.y(), s.to.y()) - face) < 0.5) {

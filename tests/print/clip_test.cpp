@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "print/clip.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace arcwright {
+namespace {
+
+// A letter page in points with 100 pt all round.
+const ClipBox kBox = boxAroundPage(612, 792, 100);
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kMax = std::numeric_limits<double>::max();
+
+struct ClipCase {
+    const char* name;
+    Segment in;
+    std::optional<Segment> out;
+};
+
+class ClipSegmentTest : public ::testing::TestWithParam<ClipCase> {};
+
+TEST_P(ClipSegmentTest, KeepsWhatLiesInTheBox) {
+    const auto clipped = clipSegment(GetParam().in, kBox);
+    ASSERT_EQ(clipped.has_value(), GetParam().out.has_value());
+    if (!clipped) return;
+    const Segment& want = *GetParam().out;
+    EXPECT_NEAR(clipped->x1, want.x1, 1e-6);
+    EXPECT_NEAR(clipped->y1, want.y1, 1e-6);
+    EXPECT_NEAR(clipped->x2, want.x2, 1e-6);
+    EXPECT_NEAR(clipped->y2, want.y2, 1e-6);
+    EXPECT_TRUE(kBox.contains(clipped->x1, clipped->y1));
+    EXPECT_TRUE(kBox.contains(clipped->x2, clipped->y2));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ClipSegmentTest,
+    ::testing::Values(
+        ClipCase{"Inside", {0, 0, 288, 54}, Segment{0, 0, 288, 54}},
+        ClipCase{"OnTheBoxEdge", {-100, -100, 712, -100}, Segment{-100, -100, 712, -100}},
+        ClipCase{"ABoardAMillionInchesWide", {0, 54, 7.2e7, 54}, Segment{0, 54, 712, 54}},
+        ClipCase{"BackwardsFromFarAway", {7.2e7, 0, 0, 0}, Segment{712, 0, 0, 0}},
+        ClipCase{"CrossingTheWholePage", {-1e6, 396, 1e6, 396}, Segment{-100, 396, 712, 396}},
+        ClipCase{"Diagonal", {-200, -200, 1000, 1000}, Segment{-100, -100, 712, 712}},
+        ClipCase{"StraightDownFromThePage", {0, 0, 0, 7.2e21}, Segment{0, 0, 0, 892}},
+        ClipCase{"WhollyRight", {1e6, 0, 2e6, 100}, std::nullopt},
+        ClipCase{"WhollyAbove", {0, -500, 612, -300}, std::nullopt},
+        ClipCase{"PassingTheCornerOutside", {600, -400, 1200, 200}, std::nullopt},
+        ClipCase{"APointInside", {10, 10, 10, 10}, Segment{10, 10, 10, 10}},
+        ClipCase{"APointOutside", {1e9, 10, 1e9, 10}, std::nullopt},
+        ClipCase{"NaNEnd", {0, 0, kNaN, 10}, std::nullopt},
+        ClipCase{"NaNStart", {kNaN, kNaN, 10, 10}, std::nullopt},
+        ClipCase{"InfiniteEnd", {0, 0, kInf, 0}, std::nullopt},
+        ClipCase{"MinusInfinity", {-kInf, 10, 10, 10}, std::nullopt},
+        // The difference of the two ends overflows a double; the page still gets its part.
+        ClipCase{"EndsAtBothLimitsOfADouble", {-kMax, 10, kMax, 10}, Segment{-100, 10, 712, 10}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ClipSegment, ReturnsAnInsideSegmentBitForBit) {
+    const Segment s{33.04f, 53.64f, 144.0f, 17.64f};
+    EXPECT_EQ(clipSegment(s, kBox), s);
+}
+
+// Records what reaches the real printer.
+struct Recorder : SheetPrinter {
+    void setUnitPoints() override {}
+    void setFontName(std::string_view) override {}
+    void setFontSize(double) override {}
+    void setEmphasis(bool) override {}
+    void setTextPosition(float, float) override {}
+    void drawLine(float x1, float y1, float x2, float y2) override {
+        lines.push_back({x1, y1, x2, y2});
+    }
+    void drawRectangle(float x1, float y1, float x2, float y2) override {
+        rectangles.push_back({x1, y1, x2, y2});
+    }
+    void printText(std::string_view text, bool) override { texts.emplace_back(text); }
+    bool endDocument() override { return true; }
+    std::vector<Segment> lines, rectangles;
+    std::vector<std::string> texts;
+};
+
+struct RectangleCase {
+    const char* name;
+    Segment corners;
+    std::size_t rectangles, lines;
+};
+
+class ClippingPrinterTest : public ::testing::TestWithParam<RectangleCase> {};
+
+TEST_P(ClippingPrinterTest, DrawsTheVisiblePartOfARectangle) {
+    Recorder target;
+    ClippingPrinter printer(target, kBox);
+    const Segment& c = GetParam().corners;
+    printer.drawRectangle(float(c.x1), float(c.y1), float(c.x2), float(c.y2));
+    printer.printText("Board width =", true);
+    EXPECT_EQ(target.rectangles.size(), GetParam().rectangles);
+    EXPECT_EQ(target.lines.size(), GetParam().lines);
+    for (const Segment& s : target.lines) {
+        EXPECT_TRUE(kBox.contains(s.x1, s.y1) && kBox.contains(s.x2, s.y2));
+    }
+    EXPECT_EQ(target.texts, std::vector<std::string>{"Board width ="});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rectangles, ClippingPrinterTest,
+    ::testing::Values(
+        RectangleCase{"StartUpBoard", {0, 0, 288, 54}, 1, 0},
+        // Top, bottom and the left end show; the right end is far away.
+        RectangleCase{"WidthOf1e16", {0, 0, 7.2e17f, 54}, 0, 3},
+        RectangleCase{"ThicknessOf1e20", {0, 0, 288, 7.2e21f}, 0, 3},
+        RectangleCase{"BothHuge", {0, 0, 7.2e31f, 7.2e21f}, 0, 2},
+        RectangleCase{"WhollyOffThePage", {1e7, 1e7, 2e7, 2e7}, 0, 0},
+        RectangleCase{"InfiniteCorner", {0, 0, std::numeric_limits<float>::infinity(), 54}, 0, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace arcwright
