@@ -13,10 +13,10 @@
 #include "app/accessibility.h"
 #include "app/angle_scroll_bar.h"
 #include "app/controls.h"
-#include "app/solid_group_box.h"
 #include "app/drawing_surface.h"
 #include "app/form1.h"
 #include "app/look.h"
+#include "app/solid_group_box.h"
 
 namespace arcwright {
 namespace {
