@@ -13,8 +13,8 @@ packages=(
   xvfb xauth imagemagick
   fonts-liberation2 fonts-dejavu-core
   locales
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
-  desktop-file-utils appstream dpkg-dev file
+  cups cups-client cups-bsd cups-filters poppler-utils libcups2-dev
+  desktop-file-utils appstream dpkg-dev file reuse
 )
 
 sudo_cmd=()

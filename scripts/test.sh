@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Arcwright developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds Arcwright and runs every test: the plain build, the
-# fuzz targets, then the whole suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (last, so the run ends on the test summary).
+# Installs what is missing, builds Arcwright and runs every test: the plain build, an
+# optimised build with a Debian package build's flags and its core tests, the fuzz targets,
+# then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer (last,
+# so the run ends on the test summary).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,12 @@ chmod 700 "$XDG_RUNTIME_DIR"
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+
+# As a distribution builds it: RelWithDebInfo, hardening flags, the program and the core
+# library tests (the window's tests ran above).
+cmake --preset distro
+cmake --build --preset distro
+ctest --preset distro
 
 # The number text, fraction and recomputation fuzz targets, about 30 s each, built with
 # clang under the sanitizers; a crash or a broken property fails the run.

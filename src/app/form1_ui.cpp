@@ -15,6 +15,7 @@
 #include "app/drawing_surface.h"
 #include "app/form1.h"
 #include "app/look.h"
+#include "app/solid_group_box.h"
 #include "arcwright_version.h"
 
 namespace arcwright {
@@ -151,7 +152,7 @@ void Form1::createWarnings() {
                              {2640, 7440, 1575, 240}, warningFont, look::kRed);
     warn_.label2->hide();
 
-    warn_.frame2 = new QGroupBox(QStringLiteral("Warning!"), this);
+    warn_.frame2 = new SolidGroupBox(QStringLiteral("Warning!"), this);
     warn_.frame2->setObjectName(QStringLiteral("Frame2"));
     warn_.frame2->setGeometry(look::px(3240), look::px(1440), look::px(3855), look::px(3135));
     QPalette pal = warn_.frame2->palette();

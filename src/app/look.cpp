@@ -5,9 +5,11 @@
 
 #include <QIconEngine>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
 
 namespace arcwright::look {
 namespace {
@@ -20,10 +22,12 @@ constexpr const char* kSheetStandIn = "Liberation Serif";
 }  // namespace
 
 void installFontStandIns() {
-    QFont::insertSubstitutions(QString::fromLatin1(kWindowFamily),
-                               {QString::fromLatin1(kWindowStandIn), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QString::fromLatin1(kSheetFamily),
-                               {QString::fromLatin1(kSheetStandIn), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(
+        QString::fromLatin1(kWindowFamily),
+        {QString::fromLatin1(kWindowStandIn), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QString::fromLatin1(kSheetFamily),
+        {QString::fromLatin1(kSheetStandIn), QStringLiteral("DejaVu Serif")});
 }
 
 QFont windowFont(double points, bool bold, bool italic) {
@@ -45,53 +49,48 @@ QString sheetFontFamily() {
 
 namespace {
 
-// Draws the icon at whatever size is asked for, when it is asked for: nothing is
-// drawn at start-up for sizes the desktop never shows.
-class CoveIconEngine : public QIconEngine {
+// The icon's PNG sizes, drawn from data/icons/arcwright.svg by scripts/render-icons.sh and
+// built into the program as resources (src/app/CMakeLists.txt).
+constexpr std::array kIconSizes{16, 24, 32, 48, 64, 128, 256};
+
+// Hands out those PNGs, each read only when its size is first asked for: start-up decodes
+// no image, and a screen that never shows the window icon reads none.
+class PngIconEngine : public QIconEngine {
   public:
-    void paint(QPainter* p, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        p->save();
-        p->setRenderHint(QPainter::Antialiasing);
-        p->translate(rect.topLeft());
-        p->scale(rect.width() / 64.0, rect.height() / 64.0);
-        // The board end, face down, with the cove scooped out of the face.
-        QPainterPath board;
-        board.addRoundedRect(QRectF(4, 16, 56, 32), 2, 2);
-        QPainterPath cove;
-        cove.addEllipse(QRectF(14, 30, 36, 36));
-        const QPainterPath end = board.subtracted(cove);
-        p->fillPath(end, QColor(196, 140, 80));
-        // Growth rings on the end grain, kept inside the board.
-        p->save();
-        p->setClipPath(end, Qt::IntersectClip);
-        p->setPen(QPen(QColor(150, 96, 48), 1.2));
-        p->drawArc(QRectF(-14, 4, 44, 40), 0, 90 * 16);
-        p->drawArc(QRectF(-6, 12, 28, 24), 0, 90 * 16);
-        p->restore();
-        p->setPen(QPen(QColor(96, 56, 16), 2.5));
-        p->drawPath(end);
-        p->restore();
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        // The smallest drawn size that covers the request, scaled down to it; never larger
+        // than the largest drawn size.
+        const int wanted = std::max(size.width(), size.height());
+        const auto covering = std::find_if(kIconSizes.begin(), kIconSizes.end(),
+                                           [&](int drawn) { return drawn >= wanted; });
+        const int drawn = covering == kIconSizes.end() ? kIconSizes.back() : *covering;
+        QPixmap& loaded = loaded_[drawn];
+        if (loaded.isNull()) loaded.load(QStringLiteral(":/icons/arcwright-%1.png").arg(drawn));
+        if (loaded.isNull() || loaded.width() <= wanted) return loaded;
+        return loaded.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return pixmap;
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        QList<QSize> sizes;
+        for (const int drawn : kIconSizes) sizes.append(QSize(drawn, drawn));
+        return sizes;
     }
 
-    QIconEngine* clone() const override { return new CoveIconEngine; }
+    QIconEngine* clone() const override { return new PngIconEngine(*this); }
+
+  private:
+    std::map<int, QPixmap> loaded_;  // by size in pixels
 };
 
 }  // namespace
 
 QIcon appIcon() {
-    return QIcon(new CoveIconEngine);  // the icon owns its engine
+    return QIcon(new PngIconEngine);  // the icon owns its engine
 }
 
 }  // namespace arcwright::look

@@ -38,7 +38,7 @@ QFont windowFont(double points, bool bold = true, bool italic = false);
 // The printed sheet's typeface family.
 QString sheetFontFamily();
 
-// A board end with a cove cut into its face.
+// The application icon: a board end with a cove cut into its face.
 QIcon appIcon();
 
 }  // namespace arcwright::look

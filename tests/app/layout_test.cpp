@@ -32,6 +32,32 @@ class LayoutTest : public QObject {
         QCOMPARE(window_->palette().color(QPalette::Window), QColor(0, 128, 128));
     }
 
+    // The window's icon is the board end of data/icons/arcwright.svg at every size a desktop
+    // asks for: the nearest drawn size above, scaled down, and never more than the largest.
+    void windowIcon_data() {
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("given");
+        QTest::newRow("16, drawn") << 16 << 16;
+        QTest::newRow("20, from 24") << 20 << 20;
+        QTest::newRow("48, drawn") << 48 << 48;
+        QTest::newRow("256, drawn") << 256 << 256;
+        QTest::newRow("512, the largest") << 512 << 256;
+    }
+    void windowIcon() {
+        QFETCH(int, asked);
+        QFETCH(int, given);
+        const QImage icon = window_->windowIcon().pixmap(QSize(asked, asked), 1.0).toImage();
+        QCOMPARE(icon.size(), QSize(given, given));
+        // Clear round the board; the end grain's colour right of the rings, above the cove.
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        const QColor wood = icon.pixelColor(given * 3 / 4, given * 36 / 100);
+        const QColor expected(0xc4, 0x8c, 0x50);
+        QVERIFY2(qAbs(wood.red() - expected.red()) <= 3 &&
+                     qAbs(wood.green() - expected.green()) <= 3 &&
+                     qAbs(wood.blue() - expected.blue()) <= 3 && wood.alpha() == 255,
+                 qPrintable(wood.name(QColor::HexArgb)));
+    }
+
     // Controls whose whole rectangle is fixed, in twips of their container.
     void fixedGeometry_data() {
         QTest::addColumn<QString>("name");
@@ -212,6 +238,46 @@ class LayoutTest : public QObject {
                  QColor(255, 255, 255));
         QCOMPARE(control<QWidget>(*window_, "Picture2")->palette().color(QPalette::Window),
                  QColor(224, 224, 224));
+    }
+
+    // The warning frame shows its pink as every other control shows its colour: the style
+    // must not shade the panel behind the text. Sampled on the frame's own rendering: the
+    // margin between its border and its contents, and the background of the text block.
+    void warningFramePaintsItsPink() {
+        auto* frame = control<QGroupBox>(*window_, "Frame2");
+        auto* text = control<QWidget>(*window_, "Label47");
+        auto* ok = control<QWidget>(*window_, "Command12");
+        QVERIFY(frame && text && ok && frame->isVisible());
+        const QImage image = frame->grab().toImage();
+        const QColor pink(255, 192, 192);
+
+        // Inside the frame's line (which runs along the top of the contents), clear of the
+        // text block and the OK button.
+        const QRect inside = frame->contentsRect().adjusted(1, 3, 0, 0);
+        QMap<QRgb, int> margin;
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QPoint at(x, y);
+                if (text->geometry().contains(at) ||
+                    ok->geometry().adjusted(-2, -2, 2, 2).contains(at)) {
+                    continue;
+                }
+                ++margin[image.pixel(at)];
+            }
+        }
+        QCOMPARE(margin.size(), 1);
+        QCOMPARE(QColor(margin.firstKey()), pink);
+
+        // Behind the text: its most common colour is the background's.
+        QMap<QRgb, int> behind;
+        const QRect textArea = text->geometry();
+        for (int y = textArea.top(); y <= textArea.bottom(); ++y) {
+            for (int x = textArea.left(); x <= textArea.right(); ++x) ++behind[image.pixel(x, y)];
+        }
+        const auto most = std::max_element(behind.begin(), behind.end());
+        QCOMPARE(QColor(most.key()), pink);
+        QVERIFY2(most.value() * 2 > textArea.width() * textArea.height(),
+                 "the text block is mostly not its background");
     }
 
     void tabOrder() {

@@ -46,7 +46,6 @@ constexpr int kRenderDpi = 200;
 // of the profile, 5 pixels up at the rendering resolution.
 constexpr int kMouthLevel = 5;
 constexpr double kLevelInches = 0.005;
-const QString kQueue = QStringLiteral("PDF");
 // The longest the window may stand still from a click on Print. The sanitized build runs the
 // page's drawing several times slower than the plain one, which this allows for.
 #if defined(__SANITIZE_ADDRESS__)
@@ -54,6 +53,16 @@ constexpr qint64 kLongestPauseMs = 300;
 #else
 constexpr qint64 kLongestPauseMs = 100;
 #endif
+
+// The private print service of scripts/print-service.sh: its queue, named by PRINTER as a
+// user's default printer is, and the file that queue writes each job to.
+QString queueName() {
+    return qEnvironmentVariable("PRINTER", QStringLiteral("PDF"));
+}
+QString queueOutput() {
+    const QString folder = qEnvironmentVariable("ARCWRIGHT_PRINT_OUT");
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + queueName() + ".pdf";
+}
 
 struct ToolRun {
     int exitCode = -1;
@@ -305,54 +314,36 @@ void prepare(Form1& window, const QString& setup) {
     }
 }
 
-// The cups-pdf queue's output folder, as its configuration names it for this user.
-QString cupsPdfFolder() {
-    QString folder = QStringLiteral("${HOME}/PDF");
-    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    if (conf.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        for (const QString& line : QString::fromUtf8(conf.readAll()).split(QLatin1Char('\n'))) {
-            if (line.startsWith(QLatin1String("Out "))) folder = line.mid(4).trimmed();
-        }
-    }
-    if (const passwd* user = getpwuid(getuid())) {
-        folder.replace(QLatin1String("${HOME}"), QString::fromLocal8Bit(user->pw_dir));
-        folder.replace(QLatin1String("${USER}"), QString::fromLocal8Bit(user->pw_name));
-    }
-    return folder;
-}
-
-QStringList pdfsIn(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
-}
-
-// The first new PDF in `folder` once it is complete (cups-pdf names each after its job),
-// waiting up to 30 s.
-QString awaitNewPdf(const QString& folder, const QStringList& before) {
+// The job's PDF once it is complete, waiting up to 30 s.
+QString awaitPdf(const QString& pdf) {
     const QDeadlineTimer deadline(30'000);
     while (!deadline.hasExpired()) {
-        for (const QString& name : pdfsIn(folder)) {
-            const QString path = folder + QLatin1Char('/') + name;
-            if (!before.contains(name) && pageCount(path) == 1) return path;
-        }
+        if (QFileInfo::exists(pdf) && pageCount(pdf) == 1) return pdf;
         QTest::qWait(250);
     }
     return {};
 }
 
-// Whether the default printer is a running cups-pdf queue this test can read back from.
+// Whether the default printer is the private service's file queue, running, so that this
+// test can read back what it printed.
 QString cupsQueueUnavailable() {
+    if (queueOutput().isEmpty()) {
+        return QStringLiteral("no private print service (ARCWRIGHT_PRINT_OUT is not set)");
+    }
     if (!run(QStringLiteral("lpstat"), {QStringLiteral("-r")})
              .out.contains(QLatin1String("scheduler is running"))) {
-        return QStringLiteral("the CUPS client tools are missing or the print service is down");
+        return QStringLiteral(
+            "the CUPS client tools are missing or the private print service "
+            "is down; scripts/print-service.sh says why");
     }
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull() || printer.printerName() != kQueue) {
-        return QStringLiteral("no default %1 queue; scripts/print-service.sh sets it up")
-            .arg(kQueue);
+    if (printer.isNull() || printer.printerName() != queueName()) {
+        return QStringLiteral("the default printer is '%1', not the private %2 queue")
+            .arg(printer.printerName(), queueName());
     }
-    const ToolRun device = run(QStringLiteral("lpstat"), {QStringLiteral("-v"), kQueue});
-    if (!device.out.contains(QLatin1String("cups-pdf:/"))) {
-        return QStringLiteral("the %1 queue does not print through cups-pdf").arg(kQueue);
+    const ToolRun device = run(QStringLiteral("lpstat"), {QStringLiteral("-v"), queueName()});
+    if (!device.out.contains(queueOutput())) {
+        return QStringLiteral("the %1 queue does not write to %2").arg(queueName(), queueOutput());
     }
     return {};
 }
@@ -767,8 +758,8 @@ class PrintTest : public QObject {
     // A real print: the Print button on the default CUPS queue, which writes a PDF.
     void throughThePrintService() {
         if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
-        const QString folder = cupsPdfFolder();
-        const QStringList before = pdfsIn(folder);
+        const QString output = queueOutput();
+        QFile::remove(output);  // each job overwrites the queue's one file
         const auto window = openWindow();
         Desk desk;
         window->setPrintHooks(desk.hooks());  // the real default printer
@@ -780,8 +771,8 @@ class PrintTest : public QObject {
         QCOMPARE(desk.told, QStringList());
         QCOMPARE(desk.dialogs, 0);
         expectUnchanged(unchanged, *window);
-        const QString pdf = awaitNewPdf(folder, before);
-        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no new PDF in %1").arg(folder)));
+        const QString pdf = awaitPdf(output);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no PDF came out as %1").arg(output)));
         QCOMPARE(textLines(pdf), sheetText());
         const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
         expectFullSizeDrawing(pdf, *window, QSizeF(4, 0.75), true);
@@ -791,12 +782,12 @@ class PrintTest : public QObject {
     // file, which goes to the queue off the window's thread like any other page.
     void chosenQueue() {
         if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
-        const QString folder = cupsPdfFolder();
-        const QStringList before = pdfsIn(folder);
+        const QString output = queueOutput();
+        QFile::remove(output);  // each job overwrites the queue's one file
         const auto window = openWindow();
         Desk desk;
         window->setPrintHooks(desk.hooks([] {
-            return std::make_unique<QPrinter>(QPrinterInfo::printerInfo(kQueue),
+            return std::make_unique<QPrinter>(QPrinterInfo::printerInfo(queueName()),
                                               QPrinter::HighResolution);
         }));
 
@@ -805,8 +796,8 @@ class PrintTest : public QObject {
         awaitPrintDone(*window);
 
         QCOMPARE(desk.told, QStringList());
-        const QString pdf = awaitNewPdf(folder, before);
-        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no new PDF in %1").arg(folder)));
+        const QString pdf = awaitPdf(output);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no PDF came out as %1").arg(output)));
         const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
         QCOMPARE(textLines(pdf), sheetText());
         expectFullSizeDrawing(pdf, *window, QSizeF(4, 0.75), true);
@@ -815,8 +806,8 @@ class PrintTest : public QObject {
     // A queue that refuses jobs must not look like a printed sheet.
     void refusedByTheQueue() {
         if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
-        QCOMPARE(run(QStringLiteral("cupsreject"), {kQueue}).exitCode, 0);
-        const auto accept = qScopeGuard([] { run(QStringLiteral("cupsaccept"), {kQueue}); });
+        QCOMPARE(run(QStringLiteral("cupsreject"), {queueName()}).exitCode, 0);
+        const auto accept = qScopeGuard([] { run(QStringLiteral("cupsaccept"), {queueName()}); });
         const auto window = openWindow();
         Desk desk;
         window->setPrintHooks(desk.hooks());
@@ -826,7 +817,7 @@ class PrintTest : public QObject {
         awaitPrintDone(*window);
 
         QCOMPARE(desk.told.size(), 1);
-        QVERIFY2(desk.told.first().contains(kQueue), qPrintable(desk.told.first()));
+        QVERIFY2(desk.told.first().contains(queueName()), qPrintable(desk.told.first()));
         QCOMPARE(desk.dialogs, 0);
         expectUnchanged(before, *window);
     }
@@ -1024,8 +1015,8 @@ class PrintTest : public QObject {
     // The same through a real queue: what comes out of it is the whole sheet.
     void hugeWidthThroughThePrintService() {
         if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
-        const QString folder = cupsPdfFolder();
-        const QStringList before = pdfsIn(folder);
+        const QString output = queueOutput();
+        QFile::remove(output);  // each job overwrites the queue's one file
         const auto window = openWindow();
         box(*window, "Text4")->setText(QStringLiteral("1e16"));
         Desk desk;
@@ -1035,8 +1026,8 @@ class PrintTest : public QObject {
         awaitPrintDone(*window);
 
         QCOMPARE(desk.told, QStringList());
-        const QString pdf = awaitNewPdf(folder, before);
-        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no new PDF in %1").arg(folder)));
+        const QString pdf = awaitPdf(output);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no PDF came out as %1").arg(output)));
         const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
         QCOMPARE(textLines(pdf), hugeSheetText(QStringLiteral("Text4"), 1e16));
         QVERIFY(longestLine(pdf, dir_->path(), true) > 7.0);
@@ -1046,8 +1037,8 @@ class PrintTest : public QObject {
     // never stands still while the queue takes it.
     void reportsTheJob() {
         if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
-        const QString folder = cupsPdfFolder();
-        const QStringList before = pdfsIn(folder);
+        const QString output = queueOutput();
+        QFile::remove(output);  // each job overwrites the queue's one file
         const auto window = openWindow();
         Desk desk;
         window->setPrintHooks(desk.hooks());
@@ -1059,14 +1050,14 @@ class PrintTest : public QObject {
         qInfo("longest pause of the window: %lld ms", static_cast<long long>(watch.longestGap()));
         QVERIFY(printStatus(*window));
         const QString reported = printStatus(*window)->text();
-        QVERIFY2(reported.contains(
-                     QRegularExpression(QStringLiteral("went to %1 as job \\d+\\.$").arg(kQueue))),
+        QVERIFY2(reported.contains(QRegularExpression(
+                     QStringLiteral("went to %1 as job \\d+\\.$").arg(queueName()))),
                  qPrintable(reported));
         QVERIFY2(
             watch.longestGap() <= kLongestPauseMs,
             qPrintable(QStringLiteral("the window stood still for %1 ms").arg(watch.longestGap())));
         awaitPrintDone(*window);
-        const QString pdf = awaitNewPdf(folder, before);
+        const QString pdf = awaitPdf(output);
         QVERIFY(!pdf.isEmpty());
         QFile::remove(pdf);
     }

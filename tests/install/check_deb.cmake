@@ -3,8 +3,8 @@
 
 # Builds the .deb from the build tree and checks what apt will see of it: the package's
 # name and version, that it depends on the Qt libraries the program links (found by
-# dpkg-shlibdeps) and on the platform plugins, and that it carries the program, the
-# launcher, the AppStream entry and the icon under /usr.
+# dpkg-shlibdeps) and on the platform plugins, names no placeholder address, and carries
+# the program, the launcher, the AppStream entry, the icon and the copyright file under /usr.
 # Run by ctest with -D BUILD_DIR, OUT_DIR, APP_ID, VERSION.
 
 file(REMOVE_RECURSE "${OUT_DIR}")
@@ -20,7 +20,7 @@ if(NOT count EQUAL 1)
   message(FATAL_ERROR "expected one arcwright_*.deb in ${OUT_DIR}, found ${count}")
 endif()
 
-execute_process(COMMAND dpkg-deb --field ${debs} Package Version Depends
+execute_process(COMMAND dpkg-deb --field ${debs} Package Version Depends Maintainer Homepage
                 OUTPUT_VARIABLE fields RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "dpkg-deb cannot read ${debs}")
@@ -33,11 +33,16 @@ foreach(needed "Package: arcwright" "Version: ${VERSION}" "libqt6widgets6" "libq
   endif()
 endforeach()
 
+if(fields MATCHES "example\\.(org|com|net)")
+  message(SEND_ERROR "the package names a placeholder address:\n${fields}")
+endif()
+
 execute_process(COMMAND dpkg-deb --contents ${debs} OUTPUT_VARIABLE contents)
 foreach(path "./usr/bin/arcwright" "./usr/share/applications/${APP_ID}.desktop"
              "./usr/share/metainfo/${APP_ID}.metainfo.xml"
              "./usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg"
-             "./usr/share/icons/hicolor/48x48/apps/${APP_ID}.png")
+             "./usr/share/icons/hicolor/48x48/apps/${APP_ID}.png"
+             "./usr/share/doc/arcwright/copyright")
   string(FIND "${contents}" "${path}" at)
   if(at EQUAL -1)
     message(SEND_ERROR "the package does not carry ${path}")

@@ -83,13 +83,35 @@ elseif(EXISTS "${PREFIX}/${metainfo}")
       "<id>${APP_ID}</id>"
       "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
       "<release version=\"${VERSION}\" date=\"2026-12-08\">"
-      "<screenshot type=\"default\">"
+      "<metadata_license>CC0-1.0</metadata_license>"
+      "<project_license>GPL-3.0-or-later</project_license>"
       "<binary>arcwright</binary>")
     string(FIND "${xml}" "${needed}" at)
     if(at EQUAL -1)
       fail("the AppStream entry lacks ${needed}")
     endif()
   endforeach()
+endif()
+
+# No made-up address: where the project has none, the field is left out.
+foreach(path ${desktop} ${metainfo} share/doc/arcwright/copyright)
+  if(EXISTS "${PREFIX}/${path}")
+    file(READ "${PREFIX}/${path}" text)
+    if(text MATCHES "example\\.(org|com|net)")
+      fail("${path} names a placeholder address")
+    endif()
+  endif()
+endforeach()
+
+# The licence, in the form Debian's tools read.
+expect_file(share/doc/arcwright/copyright)
+if(EXISTS "${PREFIX}/share/doc/arcwright/copyright")
+  file(STRINGS "${PREFIX}/share/doc/arcwright/copyright" format LIMIT_COUNT 1)
+  file(READ "${PREFIX}/share/doc/arcwright/copyright" text)
+  if(NOT format MATCHES "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
+     OR NOT text MATCHES "\nLicense: GPL-3.0-or-later\n")
+    fail("share/doc/arcwright/copyright is not a machine-readable GPL-3.0-or-later copyright file")
+  endif()
 endif()
 
 # The icon: the scalable drawing and every PNG size at its own size.
