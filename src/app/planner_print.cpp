@@ -7,6 +7,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <array>
+#include <utility>
 
 #include "app/page_print.h"
 #include "app/planner.h"
@@ -20,10 +22,11 @@ namespace arcwright {
 void Planner::showWhetherPrintable() {
     const QString why = status_->text();
     const bool printable = why.isEmpty() && result_.canCut();
-    for (QPushButton* button : {print_, preview_}) {
+    const std::array<std::pair<QPushButton*, QString>, 2> buttons{
+        {{print_, printTemplateTip()}, {preview_, previewTemplateTip()}}};
+    for (const auto& [button, whatItDoes] : buttons) {
+        const QString tip = printable ? whatItDoes : why;
         button->setEnabled(printable);
-        const QString tip =
-            printable ? (button == print_ ? printTemplateTip() : previewTemplateTip()) : why;
         button->setToolTip(tip);
         button->setAccessibleDescription(tip);
     }
