@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Pictures for the user guide, taken from the real window:
-//   take_screenshots OUTDIR SHEET.pdf
+//   take_screenshots OUTDIR SHEET.pdf TEMPLATE.pdf
 // writes OUTDIR/arcwright-warning.png (the window as it opens, with the safety note),
 // OUTDIR/arcwright-window.png (the start-up set-up once the note is closed) and prints the
 // set-up sheet of that set-up through the Print button into SHEET.pdf; then opens the cove
 // planner with "Plan a Cove..." and saves it planning the README's worked example (a 3-in.
 // cove 5/8 in. deep on a 10-in. blade with a 1/8-in. kerf), handed to the calculator with
-// "Use in Calculator", as OUTDIR/arcwright-planner.png.
+// "Use in Calculator", as OUTDIR/arcwright-planner.png, and prints that cove's set-up template
+// on letter paper through "Print Template" into TEMPLATE.pdf.
 #include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 
 #include "app/form1.h"
 #include "app/look.h"
+#include "app/planner.h"
 
 namespace {
 
@@ -36,12 +38,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     arcwright::look::installFontStandIns();
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: take_screenshots OUTDIR SHEET.pdf\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: take_screenshots OUTDIR SHEET.pdf TEMPLATE.pdf\n");
         return 2;
     }
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     const QString sheet = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    const QString fenceTemplate = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath();
 
     arcwright::Form1 window;
     window.show();
@@ -74,7 +77,7 @@ int main(int argc, char** argv) {
 
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("CommandPlan")),
                       Qt::LeftButton);
-    auto* planner = window.findChild<QWidget*>(QStringLiteral("Planner"));
+    auto* planner = window.findChild<arcwright::Planner*>();
     if (!planner || !QTest::qWaitForWindowExposed(planner)) return 1;
     const auto type = [planner](const char* box, const char* text) {
         auto* edit = planner->findChild<QLineEdit*>(QString::fromLatin1(box));
@@ -88,5 +91,23 @@ int main(int argc, char** argv) {
     QTest::mouseClick(planner->findChild<QPushButton*>(QStringLiteral("planApply")),
                       Qt::LeftButton);
     QTest::qWait(200);
-    return save(*planner, outDir + QStringLiteral("/arcwright-planner.png")) ? 0 : 1;
+    if (!save(*planner, outDir + QStringLiteral("/arcwright-planner.png"))) return 1;
+
+    arcwright::PrintHooks templateHooks = hooks;
+    templateHooks.defaultPrinter = [fenceTemplate] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(fenceTemplate);
+        printer->setPageSize(QPageSize(QPageSize::Letter));
+        return printer;
+    };
+    planner->setPrintHooks(templateHooks);
+    QTest::mouseClick(planner->findChild<QPushButton*>(QStringLiteral("planPrint")),
+                      Qt::LeftButton);
+    if (told || !QFileInfo::exists(fenceTemplate)) {
+        std::fprintf(stderr, "the set-up template was not printed\n");
+        return 1;
+    }
+    std::printf("printed %s\n", qPrintable(fenceTemplate));
+    return 0;
 }

@@ -22,7 +22,6 @@ namespace arcwright {
 namespace {
 
 constexpr int kDotsPerInch = 1200;
-constexpr double kPointsPerInch = 72.0;
 // Lines are kept within this much of the page, in points (a hundred inches).
 constexpr double kClipMarginPoints = 7200.0;
 // The worker stops within a few tens of milliseconds of its deadline; past this much more
@@ -54,10 +53,9 @@ void configure(QPdfWriter& writer, const QPageLayout& layout, const QString& tit
 }
 
 // The document draws through a clipping layer sized to this page, in points.
-bool drawClipped(QtSheetPrinter& page, const QPagedPaintDevice& device, const DrawPage& drawPage) {
-    const double width = device.width() * kPointsPerInch / device.logicalDpiX();
-    const double height = device.height() * kPointsPerInch / device.logicalDpiY();
-    ClippingPrinter clipped(page, boxAroundPage(width, height, kClipMarginPoints));
+bool drawClipped(QtSheetPrinter& page, const DrawPage& drawPage) {
+    const PageExtent area = page.printableArea();
+    ClippingPrinter clipped(page, boxAroundPage(area.width, area.height, kClipMarginPoints));
     return drawPage(clipped);
 }
 
@@ -65,7 +63,7 @@ bool drawClipped(QtSheetPrinter& page, const QPagedPaintDevice& device, const Dr
 
 bool drawPageOn(QPrinter& printer, const DrawPage& drawPage) {
     QtSheetPrinter page(printer, QtSheetPrinter::Queue::Direct);
-    return drawClipped(page, printer, drawPage);
+    return drawClipped(page, drawPage);
 }
 
 void printPage(QWidget* window, const PrintHooks& hooks, const QString& documentName,
@@ -188,7 +186,7 @@ void PagePrint::onDefaultQueue(const DefaultQueue& found) {
         QPdfWriter writer(file);
         configure(writer, queuePageLayout(found), job_->name);
         QtSheetPrinter page(writer, file);
-        drawn = draw(page, writer);
+        drawn = draw(page);
         failure = page.failure();
     }
     if (!drawn) {
@@ -266,7 +264,7 @@ void PagePrint::printOn(std::unique_ptr<QPrinter> printer) {
     QString failure;
     {
         QtSheetPrinter page(*printer_);
-        drawn = draw(page, *printer_);
+        drawn = draw(page);
         failure = page.failure();
         spool_ = page.takeSpool();
     }
@@ -295,7 +293,7 @@ void PagePrint::saveAsPdf() {
         QPdfWriter writer(file);
         configure(writer, savedPageLayout(), job_->name);
         QtSheetPrinter page(writer, file);
-        drawn = draw(page, writer);
+        drawn = draw(page);
         failure = page.failure();
     }
     if (!drawn) {
@@ -305,8 +303,8 @@ void PagePrint::saveAsPdf() {
     finish(drawn);
 }
 
-bool PagePrint::draw(QtSheetPrinter& page, const QPagedPaintDevice& device) const {
-    return drawClipped(page, device, job_->draw);
+bool PagePrint::draw(QtSheetPrinter& page) const {
+    return drawClipped(page, job_->draw);
 }
 
 void PagePrint::offerPdf(const QString& message) {

@@ -18,7 +18,6 @@
 #include "print/sheet_printer.h"
 
 class QLabel;
-class QPagedPaintDevice;
 class QPrinter;
 class QTemporaryFile;
 class QWidget;
@@ -100,7 +99,7 @@ class PagePrint final : public QObject {
     void printOn(std::unique_ptr<QPrinter> printer);
     void sendToQueue(QueueJob job);
     void saveAsPdf();
-    bool draw(QtSheetPrinter& page, const QPagedPaintDevice& device) const;
+    bool draw(QtSheetPrinter& page) const;
     void offerPdf(const QString& message);
     void finish(bool printed);
 

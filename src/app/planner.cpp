@@ -98,6 +98,7 @@ void Planner::recompute() {
         // Only the sentence changes: the last results stay for the user to compare.
         status_->setText(badBoxSentence(firstBad->name, firstBad->edit->text()));
         apply_->setEnabled(false);
+        showWhetherPrintable();
         return;
     }
     request_ = request;
@@ -121,6 +122,7 @@ void Planner::showResult() {
                              : std::vector<BoardEndPoint>{});
     showPasses();
     apply_->setEnabled(result_.canCut());
+    showWhetherPrintable();
 }
 
 void Planner::showPasses() {

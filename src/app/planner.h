@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/print_hooks.h"
 #include "plan/cove_plan.h"
 #include "plan/length_text.h"
 
@@ -36,6 +37,9 @@ class Planner : public QWidget {
     const PlanResult& result() const { return result_; }
     LengthUnit unit() const { return unit_; }
 
+    // Where printing the template meets the desktop; empty hooks are the desktop's own.
+    void setPrintHooks(PrintHooks hooks) { printHooks_ = std::move(hooks); }
+
   private:
     // One input: its box, the words that name it, and the request field it fills.
     struct LengthBox {
@@ -56,6 +60,9 @@ class Planner : public QWidget {
     void showPasses();
     void switchUnit(LengthUnit unit);
     void applyToCalculator();
+    void showWhetherPrintable();
+    void printTemplate();
+    void previewTemplate();
 
     QWidget& calculator_;
     std::array<LengthBox, 7> boxes_{};
@@ -71,10 +78,13 @@ class Planner : public QWidget {
     QTableWidget* passes_ = nullptr;
     BoardEndView* endView_ = nullptr;
     QPushButton* apply_ = nullptr;
+    QPushButton* print_ = nullptr;
+    QPushButton* preview_ = nullptr;
 
     LengthUnit unit_ = LengthUnit::Inch;
     PlanRequest request_;
     PlanResult result_;
+    PrintHooks printHooks_;
 };
 
 }  // namespace arcwright

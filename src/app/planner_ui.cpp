@@ -22,6 +22,7 @@
 #include "app/controls.h"
 #include "app/look.h"
 #include "app/planner.h"
+#include "app/planner_words.h"
 
 namespace arcwright {
 
@@ -248,6 +249,16 @@ QWidget* Planner::createButtons() {
              tr("Types this set-up into the calculator's boxes: board width and thickness, "
                 "blade height and the fence angle."));
     buttons->addWidget(apply_);
+    print_ = new QPushButton(tr("P&rint Template"), panel);
+    print_->setObjectName(QStringLiteral("planPrint"));
+    print_->setAutoDefault(false);
+    describe(print_, tr("Print Template"), printTemplateTip());
+    buttons->addWidget(print_);
+    preview_ = new QPushButton(tr("Pre&view..."), panel);
+    preview_->setObjectName(QStringLiteral("planPreview"));
+    preview_->setAutoDefault(false);
+    describe(preview_, tr("Preview template"), previewTemplateTip());
+    buttons->addWidget(preview_);
     column->addLayout(buttons);
     return panel;
 }
@@ -263,6 +274,8 @@ void Planner::connectEvents() {
         if (on) switchUnit(LengthUnit::Millimetre);
     });
     connect(apply_, &QPushButton::clicked, this, &Planner::applyToCalculator);
+    connect(print_, &QPushButton::clicked, this, &Planner::printTemplate);
+    connect(preview_, &QPushButton::clicked, this, &Planner::previewTemplate);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }

@@ -92,4 +92,16 @@ QString badBoxSentence(const QString& boxLabel, const QString& text) {
         .arg(boxLabel);
 }
 
+QString printTemplateTip() {
+    return Planner::tr(
+        "Prints the set-up template on the default printer at actual size: the triangle that "
+        "sets the fence angle, the board end with the cove at full size, and the passes.");
+}
+
+QString previewTemplateTip() {
+    return Planner::tr(
+        "Shows the set-up template as it will print; from there it can go to any printer or "
+        "be saved as a PDF file.");
+}
+
 }  // namespace arcwright

@@ -26,4 +26,9 @@ QString warningLines(const PlanResult& result);
 // example. The text itself is not repeated: it may be anything at all.
 QString badBoxSentence(const QString& boxLabel, const QString& text);
 
+// What the template's Print and Preview buttons do, for their tooltips while the cove can
+// be cut.
+QString printTemplateTip();
+QString previewTemplateTip();
+
 }  // namespace arcwright

@@ -52,6 +52,11 @@ QtSheetPrinter::~QtSheetPrinter() {
     }
 }
 
+PageExtent QtSheetPrinter::printableArea() const {
+    return {device_.width() * kPointsPerInch / device_.logicalDpiX(),
+            device_.height() * kPointsPerInch / device_.logicalDpiY()};
+}
+
 void QtSheetPrinter::setUnitPoints() {
     // The device's own resolution, never the screen's.
     scaleX_ = device_.logicalDpiX() / kPointsPerInch;

@@ -40,6 +40,7 @@ class QtSheetPrinter final : public SheetPrinter {
     QtSheetPrinter(const QtSheetPrinter&) = delete;
     QtSheetPrinter& operator=(const QtSheetPrinter&) = delete;
 
+    PageExtent printableArea() const override;
     void setUnitPoints() override;
     void setFontName(std::string_view family) override;
     void setFontSize(double points) override;

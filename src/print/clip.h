@@ -49,6 +49,7 @@ class ClippingPrinter final : public SheetPrinter {
   public:
     ClippingPrinter(SheetPrinter& target, const ClipBox& box) : target_(target), box_(box) {}
 
+    PageExtent printableArea() const override { return target_.printableArea(); }
     void setUnitPoints() override { target_.setUnitPoints(); }
     void setFontName(std::string_view family) override { target_.setFontName(family); }
     void setFontSize(double points) override { target_.setFontSize(points); }

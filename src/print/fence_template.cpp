@@ -8,6 +8,7 @@
 #include <limits>
 #include <numbers>
 
+#include "print/clip.h"
 #include "print/template_text.h"
 #include "print/template_triangle.h"
 
@@ -142,10 +143,11 @@ PagePlan planPage(const FenceTemplate& page) {
 
 // Draws what of a line lies on the page.
 void drawOnPage(SheetPrinter& printer, PagePoint from, PagePoint to, const PageBox& page) {
-    const auto part = clipToBox(from, to, page);
+    const auto part =
+        clipSegment({from.x, from.y, to.x, to.y}, {page.left, page.top, page.right, page.bottom});
     if (!part) return;
-    printer.drawLine(static_cast<float>(part->first.x), static_cast<float>(part->first.y),
-                     static_cast<float>(part->second.x), static_cast<float>(part->second.y));
+    printer.drawLine(static_cast<float>(part->x1), static_cast<float>(part->y1),
+                     static_cast<float>(part->x2), static_cast<float>(part->y2));
 }
 
 void printAt(SheetPrinter& printer, double x, double y, const std::string& text) {

@@ -30,10 +30,6 @@ constexpr int kOtherAdvance = 833;
 // Room for rounding to the printer's dots.
 constexpr double kMargin = 1.03;
 
-bool finite(PagePoint p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
-}
-
 // Extent of a set of points along an axis.
 template <class Points>
 std::pair<double, double> project(const Points& points, PagePoint axis) {
@@ -52,42 +48,6 @@ double cross(PagePoint o, PagePoint a, PagePoint b) {
 }
 
 }  // namespace
-
-std::optional<std::pair<PagePoint, PagePoint>> clipToBox(PagePoint from, PagePoint to,
-                                                         const PageBox& box) {
-    if (!finite(from) || !finite(to)) return std::nullopt;
-    // Cohen-Sutherland: an end outside is moved onto the edge it lies beyond, that
-    // coordinate set exactly, so a line from far off the page keeps its place on it.
-    enum : unsigned { kLeft = 1, kRight = 2, kAbove = 4, kBelow = 8 };
-    const auto outside = [&](PagePoint p) {
-        return (p.x < box.left ? kLeft : 0U) | (p.x > box.right ? kRight : 0U) |
-               (p.y < box.top ? kAbove : 0U) | (p.y > box.bottom ? kBelow : 0U);
-    };
-    for (int round = 0; round < 8; ++round) {
-        const unsigned fromOut = outside(from);
-        const unsigned toOut = outside(to);
-        if ((fromOut | toOut) == 0U) {
-            if (!finite(from) || !finite(to)) return std::nullopt;
-            return std::pair{from, to};
-        }
-        if ((fromOut & toOut) != 0U) return std::nullopt;
-        PagePoint& end = fromOut != 0U ? from : to;
-        const PagePoint other = fromOut != 0U ? to : from;
-        const unsigned out = fromOut != 0U ? fromOut : toOut;
-        const auto along = [&](double start, double span, double part, double whole) {
-            return start + span * (part / whole);
-        };
-        if ((out & (kLeft | kRight)) != 0U) {
-            const double x = (out & kLeft) != 0U ? box.left : box.right;
-            end = {x, along(end.y, other.y - end.y, x - end.x, other.x - end.x)};
-        } else {
-            const double y = (out & kAbove) != 0U ? box.top : box.bottom;
-            end = {along(end.x, other.x - end.x, y - end.y, other.y - end.y), y};
-        }
-        if (!finite(end)) return std::nullopt;
-    }
-    return std::nullopt;
-}
 
 bool polygonOverlapsBox(std::span<const PagePoint> polygon, const PageBox& box) {
     const std::array<PagePoint, 4> corners = {{{box.left, box.top},

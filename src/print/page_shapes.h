@@ -4,10 +4,8 @@
 #pragma once
 
 #include <cmath>
-#include <optional>
 #include <span>
 #include <string_view>
-#include <utility>
 
 namespace arcwright {
 
@@ -52,11 +50,6 @@ struct PageBox {
                inner.bottom <= bottom;
     }
 };
-
-// The part of a segment inside the box, or nothing when none of it is (or an end is not a
-// finite number).
-std::optional<std::pair<PagePoint, PagePoint>> clipToBox(PagePoint from, PagePoint to,
-                                                         const PageBox& box);
 
 // Whether a convex polygon (corners in order) and a box share any area.
 bool polygonOverlapsBox(std::span<const PagePoint> polygon, const PageBox& box);

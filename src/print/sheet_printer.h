@@ -9,9 +9,19 @@ namespace arcwright {
 
 // The few printer operations the set-up sheet needs. Coordinates are in the current
 // unit (points), single precision; the page opens with the first drawing or text.
+// The size of the printable area, in points.
+struct PageExtent {
+    double width = 0.0;
+    double height = 0.0;
+};
+
 class SheetPrinter {
   public:
     virtual ~SheetPrinter() = default;
+
+    // The printable area of the paper this page goes on, so that a page can be laid out
+    // to fill it; zero where the printer cannot tell.
+    virtual PageExtent printableArea() const { return {}; }
 
     virtual void setUnitPoints() = 0;  // 72 per inch, origin top left, y down
     virtual void setFontName(std::string_view family) = 0;

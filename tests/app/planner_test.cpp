@@ -410,7 +410,7 @@ class PlannerTest : public QObject {
         QVERIFY(picture.pixelColor(picture.width() / 2, picture.height() / 2) != look::kTeal);
     }
 
-    // Keyboard only: Tab visits every input, the units, the table and the button, and each
+    // Keyboard only: Tab visits every input, the units, the table and the buttons, and each
     // has words for screen readers.
     void keyboardAndWords() {
         Planner* planner = openPlanner();
@@ -419,14 +419,15 @@ class PlannerTest : public QObject {
         first->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(first));
         QStringList visited{first->objectName()};
-        for (int i = 0; i < 11; ++i) {
+        for (int i = 0; i < 13; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
         const QStringList expected{"planCoveWidth",      "planCoveDepth",     "planBoardWidth",
                                    "planBoardThickness", "planBladeDiameter", "planKerf",
                                    "planPassDepth",      "planInches",        "planEndView",
-                                   "planPasses",         "planApply",         "planCoveWidth"};
+                                   "planPasses",         "planApply",         "planPrint",
+                                   "planPreview",        "planCoveWidth"};
         QCOMPARE(visited, expected);
         for (QWidget* w : planner->findChildren<QWidget*>()) {
             if (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty()) continue;

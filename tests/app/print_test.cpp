@@ -33,7 +33,9 @@
 
 #include "app/cups_queue.h"
 #include "app/page_print.h"
+#include "app/planner.h"
 #include "app/qt_sheet_printer.h"
+#include "pdf_measure.h"
 #include "window_harness.h"
 
 using namespace arcwright;
@@ -776,6 +778,48 @@ class PrintTest : public QObject {
         QCOMPARE(textLines(pdf), sheetText());
         const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
         expectFullSizeDrawing(pdf, *window, QSizeF(4, 0.75), true);
+    }
+
+    // The planner's set-up template on the default CUPS queue: it comes out of the queue
+    // at true scale, its fence edge at the planner's angle.
+    void fenceTemplateThroughThePrintService() {
+        if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
+        const QString output = queueOutput();
+        QFile::remove(output);  // each job overwrites the queue's one file
+        const auto window = openWindow();
+        control<QPushButton>(*window, "CommandPlan")->click();
+        auto* planner = window->findChild<Planner*>();
+        QVERIFY(planner);
+        for (const auto& [name, text] : {std::pair{"planCoveWidth", "3"},
+                                         {"planCoveDepth", "5/8"},
+                                         {"planBoardWidth", "4"},
+                                         {"planBoardThickness", "3/4"}}) {
+            box(*planner, name)->setText(QString::fromLatin1(text));
+        }
+        Desk desk;
+        planner->setPrintHooks(desk.hooks());  // the real default printer
+
+        QTest::mouseClick(control<QPushButton>(*planner, "planPrint"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(PagePrint::of(planner) && !PagePrint::of(planner)->busy(), 40'000);
+
+        QCOMPARE(desk.told, QStringList());
+        QCOMPARE(desk.dialogs, 0);
+        const QString pdf = awaitPdf(output);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no PDF came out as %1").arg(output)));
+        const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
+        const double theta = planner->result().angleDeg;
+        const auto found = measureTemplate(pdf, theta, 0.75 * 72.0);
+        QVERIFY2(found, "no set-up triangle on the page");
+        QVERIFY2(qAbs(found->fenceAngle - theta) < 0.1,
+                 qPrintable(QStringLiteral("%1° for %2°").arg(found->fenceAngle).arg(theta)));
+        const std::vector<double> printed = printedLengths(pdf);
+        for (const double edge : found->edges) {
+            QVERIFY2(std::any_of(printed.begin(), printed.end(),
+                                 [&](double p) { return qAbs(p - edge / 72.0) < 0.003; }),
+                     qPrintable(QStringLiteral("no printed length for %1 in.").arg(edge / 72.0)));
+        }
+        QCOMPARE(found->boardSides.size(), std::size_t{2});
+        QVERIFY(qAbs(qAbs(found->boardSides[1] - found->boardSides[0]) - 4.0 * 72.0) < 0.1);
     }
 
     // A queue chosen in the print dialog: Qt's printer for it writes the page into a spool

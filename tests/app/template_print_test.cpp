@@ -17,20 +17,15 @@
 #include <optional>
 
 #include "app/qt_sheet_printer.h"
+#include "pdf_measure.h"
 #include "print/fence_template.h"
 #include "print/page_shapes.h"
 #include "window_harness.h"
 
 using namespace arcwright;
+using namespace arcwright::testing;
 
 namespace {
-
-QString run(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(60'000) || process.exitCode() != 0) return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // Written without the locale: the test runs under a decimal-comma one.
 std::string decimalInches(double inches) {
@@ -120,65 +115,6 @@ FenceTemplate workedCove(QSizeF printable) {
     return t;
 }
 
-struct PdfSegment {
-    QPointF from, to;
-    double length() const { return QLineF(from, to).length(); }
-};
-
-// Every straight piece of every path of pdftocairo's SVG, in points from the page's top
-// left. Qt writes each line as its own path; the page's own transform, if any, is applied.
-std::vector<PdfSegment> svgSegments(const QString& svg) {
-    std::vector<PdfSegment> segments;
-    const QRegularExpression path(QStringLiteral("<path[^>]*\\sd=\"([^\"]*)\"[^>]*>"));
-    const QRegularExpression matrix(QStringLiteral("transform=\"matrix\\(([^)]*)\\)\""));
-    const QRegularExpression step(QStringLiteral("([ML])\\s*(-?[\\d.]+)\\s+(-?[\\d.]+)"));
-    for (auto it = path.globalMatch(svg); it.hasNext();) {
-        const auto element = it.next();
-        QTransform transform;
-        if (const auto m = matrix.match(element.captured(0)); m.hasMatch()) {
-            const QStringList v = m.captured(1).split(QRegularExpression(QStringLiteral("[ ,]+")));
-            if (v.size() == 6) {
-                transform = QTransform(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(),
-                                       v[3].toDouble(), v[4].toDouble(), v[5].toDouble());
-            }
-        }
-        std::optional<QPointF> last;
-        for (auto s = step.globalMatch(element.captured(1)); s.hasNext();) {
-            const auto move = s.next();
-            const QPointF p =
-                transform.map(QPointF(move.captured(2).toDouble(), move.captured(3).toDouble()));
-            if (move.captured(1) == QLatin1String("L") && last) segments.push_back({*last, p});
-            last = p;
-        }
-    }
-    return segments;
-}
-
-std::optional<PdfSegment> segmentBetween(const std::vector<PdfSegment>& segments, QPointF a, QPointF b) {
-    for (const PdfSegment& s : segments) {
-        if (QLineF(s.from, a).length() < 1.0 && QLineF(s.to, b).length() < 1.0) return s;
-        if (QLineF(s.from, b).length() < 1.0 && QLineF(s.to, a).length() < 1.0)
-            return PdfSegment{s.to, s.from};
-    }
-    return std::nullopt;
-}
-
-double angleAtStart(const PdfSegment& p, const PdfSegment& q) {
-    const double d = std::abs(QLineF(p.from, p.to).angleTo(QLineF(q.from, q.to)));
-    return d > 180.0 ? 360.0 - d : d;
-}
-
-// Every number written "0.0000" on the page.
-std::vector<double> printedLengths(const QString& pdf) {
-    std::vector<double> lengths;
-    const QString boxes =
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    const QRegularExpression word(QStringLiteral(">(\\d+\\.\\d{4})</word>"));
-    for (auto it = word.globalMatch(boxes); it.hasNext();)
-        lengths.push_back(it.next().captured(1).toDouble());
-    return lengths;
-}
-
 }  // namespace
 
 class TemplatePrintTest : public QObject {
@@ -249,9 +185,9 @@ class TemplatePrintTest : public QObject {
             QtSheetPrinter sheet(printer);
             QVERIFY(printFenceTemplate(sheet, page));
         }
-        const QString text =
-            run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")})
-                .simplified();
+        const QString text = toolOutput(QStringLiteral("pdftotext"),
+                                        {QStringLiteral("-raw"), pdf, QStringLiteral("-")})
+                                 .simplified();
         for (const auto& line : page.setupLines) {
             QVERIFY2(text.contains(QString::fromStdString(line)), line.c_str());
         }
@@ -296,9 +232,9 @@ class TemplatePrintTest : public QObject {
             QtSheetPrinter sheet(printer);
             QVERIFY(printFenceTemplate(sheet, page));
         }
-        const QString text =
-            run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")})
-                .simplified();
+        const QString text = toolOutput(QStringLiteral("pdftotext"),
+                                        {QStringLiteral("-raw"), pdf, QStringLiteral("-")})
+                                 .simplified();
         QVERIFY2(!text.isEmpty(), "pdftotext found no text");
         for (const auto& line : page.setupLines) {
             QVERIFY2(text.contains(QString::fromStdString(line)), line.c_str());
@@ -335,12 +271,7 @@ class TemplatePrintTest : public QObject {
         const auto layout = layOutFenceTemplate(page);
         QVERIFY(layout.triangle);
 
-        const QString svgFile = pdf + QStringLiteral(".svg");
-        QFile::remove(svgFile);
-        run(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), pdf, svgFile});
-        QFile svg(svgFile);
-        QVERIFY2(svg.open(QIODevice::ReadOnly), "pdftocairo wrote no SVG");
-        const auto segments = svgSegments(QString::fromUtf8(svg.readAll()));
+        const auto segments = pdfSegments(pdf);
         QVERIFY(!segments.empty());
 
         // Where the layout meant the corners to be; the measurements come from the file.

@@ -19,16 +19,21 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kMax = std::numeric_limits<double>::max();
 
+// The template page's own sheet: a box with no margin, 100 by 200 pt.
+constexpr ClipBox kSheet{0, 0, 100, 200};
+
 struct ClipCase {
     const char* name;
     Segment in;
     std::optional<Segment> out;
+    ClipBox box = kBox;
 };
 
 class ClipSegmentTest : public ::testing::TestWithParam<ClipCase> {};
 
 TEST_P(ClipSegmentTest, KeepsWhatLiesInTheBox) {
-    const auto clipped = clipSegment(GetParam().in, kBox);
+    const ClipBox& box = GetParam().box;
+    const auto clipped = clipSegment(GetParam().in, box);
     ASSERT_EQ(clipped.has_value(), GetParam().out.has_value());
     if (!clipped) return;
     const Segment& want = *GetParam().out;
@@ -36,8 +41,8 @@ TEST_P(ClipSegmentTest, KeepsWhatLiesInTheBox) {
     EXPECT_NEAR(clipped->y1, want.y1, 1e-6);
     EXPECT_NEAR(clipped->x2, want.x2, 1e-6);
     EXPECT_NEAR(clipped->y2, want.y2, 1e-6);
-    EXPECT_TRUE(kBox.contains(clipped->x1, clipped->y1));
-    EXPECT_TRUE(kBox.contains(clipped->x2, clipped->y2));
+    EXPECT_TRUE(box.contains(clipped->x1, clipped->y1));
+    EXPECT_TRUE(box.contains(clipped->x2, clipped->y2));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,7 +65,17 @@ INSTANTIATE_TEST_SUITE_P(
         ClipCase{"InfiniteEnd", {0, 0, kInf, 0}, std::nullopt},
         ClipCase{"MinusInfinity", {-kInf, 10, 10, 10}, std::nullopt},
         // The difference of the two ends overflows a double; the page still gets its part.
-        ClipCase{"EndsAtBothLimitsOfADouble", {-kMax, 10, kMax, 10}, Segment{-100, 10, 712, 10}}),
+        ClipCase{"EndsAtBothLimitsOfADouble", {-kMax, 10, kMax, 10}, Segment{-100, 10, 712, 10}},
+        // On a sheet without a margin, as the template page clips its drawing.
+        ClipCase{"SheetInside", {10, 10, 90, 190}, Segment{10, 10, 90, 190}, kSheet},
+        ClipCase{"SheetOnTheEdge", {0, 200, 100, 200}, Segment{0, 200, 100, 200}, kSheet},
+        ClipCase{"SheetCrossing", {-50, 100, 150, 100}, Segment{0, 100, 100, 100}, kSheet},
+        ClipCase{"SheetDiagonalOut", {50, 100, 250, 500}, Segment{50, 100, 100, 200}, kSheet},
+        ClipCase{"SheetHugeButFinite", {-1e300, 50, 1e300, 50}, Segment{0, 50, 100, 50}, kSheet},
+        ClipCase{"SheetBeside", {150, 0, 150, 200}, std::nullopt, kSheet},
+        ClipCase{"SheetPastACorner", {90, -20, 120, 10}, std::nullopt, kSheet},
+        ClipCase{"SheetInfinite", {10, 10, kInf, 10}, std::nullopt, kSheet},
+        ClipCase{"SheetNaN", {kNaN, 10, 20, 10}, std::nullopt, kSheet}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClipSegment, ReturnsAnInsideSegmentBitForBit) {
