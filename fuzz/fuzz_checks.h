@@ -6,6 +6,7 @@
 // Property checks shared by the fuzz targets. A broken property aborts with the input
 // that broke it, so libFuzzer keeps the input as a crash artifact.
 
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -50,6 +51,20 @@ inline bool showsNonFinite(std::string_view text) {
 
 inline void checkText(std::string_view text, const char* where) {
     check(!showsNonFinite(text), where, text);
+}
+
+// The fuzzer's bytes as the texts of `Boxes` input boxes, separated by '|'; boxes past the
+// last bar stay empty.
+template <std::size_t Boxes>
+std::array<std::string_view, Boxes> boxTexts(std::string_view input) {
+    std::array<std::string_view, Boxes> texts{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::size_t bar = input.find('|');
+        texts[i] = input.substr(0, bar);
+        if (bar == std::string_view::npos) break;
+        input.remove_prefix(bar + 1);
+    }
+    return texts;
 }
 
 }  // namespace arcwright::fuzzing

@@ -24,17 +24,6 @@ using namespace arcwright::fuzzing;
 
 namespace {
 
-std::array<std::string_view, 7> boxTexts(std::string_view input) {
-    std::array<std::string_view, 7> texts{};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const std::size_t bar = input.find('|');
-        texts[i] = input.substr(0, bar);
-        if (bar == std::string_view::npos) break;
-        input.remove_prefix(bar + 1);
-    }
-    return texts;
-}
-
 void checkLength(double inches, LengthUnit unit) {
     checkText(lengthText(inches, unit), "a length text shows a non-finite number");
     checkText(lengthBoxText(inches, unit), "a box text shows a non-finite number");
@@ -47,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     currentInput() = input;
     const LengthUnit unit = (size > 0 && (data[0] & 1)) ? LengthUnit::Millimetre : LengthUnit::Inch;
-    const auto texts = boxTexts(input);
+    const auto texts = boxTexts<7>(input);
 
     PlanRequest request;
     double PlanRequest::*const fields[] = {

@@ -31,17 +31,6 @@ using namespace arcwright::fuzzing;
 
 namespace {
 
-std::array<std::string_view, 4> boxTexts(std::string_view input) {
-    std::array<std::string_view, 4> texts{};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const std::size_t bar = input.find('|');
-        texts[i] = input.substr(0, bar);
-        if (bar == std::string_view::npos) break;
-        input.remove_prefix(bar + 1);
-    }
-    return texts;
-}
-
 // A printer that takes every coordinate it is given at its word: all must be finite.
 class CheckingPrinter : public SheetPrinter {
   public:
@@ -93,7 +82,7 @@ void checkDrawing(const DisplayList& list) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     currentInput() = input;
-    const auto texts = boxTexts(input);
+    const auto texts = boxTexts<4>(input);
     const int minFraction = (size % 2 == 0) ? 16 : 32;
 
     const double blade = leadingNumber(texts[0]);

@@ -83,13 +83,7 @@ class PlannerPrintTest : public QObject {
     std::unique_ptr<Form1> window_;
     std::unique_ptr<QTemporaryDir> dir_;
 
-    Planner* openPlanner() {
-        QTest::mouseClick(control<QPushButton>(*window_, "CommandPlan"), Qt::LeftButton);
-        auto* planner = window_->findChild<Planner*>();
-        if (planner) [[maybe_unused]]
-            const bool shown = QTest::qWaitForWindowExposed(planner);
-        return planner;
-    }
+    Planner* openPlanner() { return testing::openPlanner(*window_); }
 
     // The boxes in the order cove width, depth, board width, thickness, blade, kerf, passes.
     static void enter(Planner& planner, const QStringList& texts) {

@@ -77,13 +77,7 @@ class PlannerTest : public QObject {
 
     std::unique_ptr<Form1> window_;
 
-    Planner* openPlanner() {
-        QTest::mouseClick(control<QPushButton>(*window_, "CommandPlan"), Qt::LeftButton);
-        auto* planner = window_->findChild<Planner*>();
-        if (planner) [[maybe_unused]]
-            const bool shown = QTest::qWaitForWindowExposed(planner);
-        return planner;
-    }
+    Planner* openPlanner() { return testing::openPlanner(*window_); }
     static QString text(const Planner& planner, const char* label) {
         return caption(planner, label);
     }

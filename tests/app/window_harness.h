@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -13,6 +14,7 @@
 #include "app/form1.h"
 #include "app/form1_test_seam.h"
 #include "app/look.h"
+#include "app/planner.h"
 #include "geometry/cove_solver.h"
 #include "readouts/readouts.h"
 
@@ -83,6 +85,15 @@ inline QString captionsOf(const QWidget& window, std::initializer_list<const cha
     QStringList parts;
     for (const char* name : names) parts << caption(window, name);
     return parts.join(QLatin1Char('|'));
+}
+
+// Opens the planner from the window's "Plan a Cove..." button, as a user would.
+inline Planner* openPlanner(Form1& window) {
+    QTest::mouseClick(control<QPushButton>(window, "CommandPlan"), Qt::LeftButton);
+    auto* planner = window.findChild<Planner*>();
+    if (planner) [[maybe_unused]]
+        const bool shown = QTest::qWaitForWindowExposed(planner);
+    return planner;
 }
 
 }  // namespace arcwright::testing
