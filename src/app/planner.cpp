@@ -10,6 +10,7 @@
 #include <QTableWidget>
 
 #include "app/board_end_view.h"
+#include "app/box_value.h"
 #include "app/controls.h"
 #include "app/look.h"
 #include "app/planner_words.h"
@@ -39,14 +40,6 @@ struct CalculatorBoxes {
 
     bool found() const { return bladeHeight && angle && thickness && width && cutWidth; }
 };
-
-double valueOf(const QString& text) {
-    return leadingNumber(text.toStdString());
-}
-
-QString degreesText(double degrees) {
-    return QString::fromStdString(formatNumber(degrees, "0.0°"));
-}
 
 }  // namespace
 

@@ -5,7 +5,6 @@
 
 #include "app/planner.h"
 #include "app/planner_words.h"
-#include "model/number_text.h"
 #include "plan/cove_outline.h"
 
 namespace arcwright {
@@ -14,10 +13,6 @@ namespace {
 
 std::string text(const QString& s) {
     return s.toStdString();
-}
-
-std::string degrees(double angle) {
-    return formatNumber(angle, "0.0°");
 }
 
 TemplateTexts translatedTexts() {
@@ -78,8 +73,7 @@ FenceTemplate plannedTemplate(const PlanRequest& r, const PlanResult& result, Le
         text(Planner::tr("Board %1 wide, %2 thick").arg(len(r.boardWidth), len(r.boardThickness))),
         text(Planner::tr("Blade %1 across, kerf %2").arg(len(r.bladeDiameter), len(r.kerf))),
         text(Planner::tr("Fence %1 to the blade, %2 to the saw's front edge (90° − θ)")
-                 .arg(QString::fromStdString(degrees(result.angleDeg)),
-                      QString::fromStdString(degrees(result.complementDeg)))),
+                 .arg(degreesText(result.angleDeg), degreesText(result.complementDeg))),
         text(Planner::tr("Wood left each side %1").arg(len(result.woodEachSide))),
     };
     page.passTable = passTable(result, unit);

@@ -4,6 +4,7 @@
 #include "app/planner_words.h"
 
 #include "app/planner.h"
+#include "model/number_text.h"
 
 namespace arcwright {
 
@@ -14,6 +15,10 @@ QString length(double inches, LengthUnit unit) {
 }
 
 }  // namespace
+
+QString degreesText(double degrees) {
+    return QString::fromStdString(formatNumber(degrees, "0.0°"));
+}
 
 QString plannerLength(double inches, LengthUnit unit) {
     if (unit == LengthUnit::Millimetre) return length(inches, unit);

@@ -16,6 +16,9 @@ namespace arcwright {
 // A length as the planner shows it: "0.625 in. (5/8 in.)" or "15.9 mm".
 QString plannerLength(double inches, LengthUnit unit);
 
+// A fence angle as the planner shows and types it: one decimal, "36.8°".
+QString degreesText(double degrees);
+
 // One sentence for a request that cannot be cut; empty when it can.
 QString problemSentence(const PlanRequest& request, const PlanResult& result, LengthUnit unit);
 
