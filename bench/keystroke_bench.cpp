@@ -17,10 +17,10 @@
 #include <chrono>
 #include <vector>
 
-#include "app/drawing_surface.h"
-#include "app/form1.h"
-#include "app/form1_test_seam.h"
-#include "app/look.h"
+#include "app/widgets/drawing_surface.h"
+#include "app/calculator/form1.h"
+#include "app/calculator/form1_test_seam.h"
+#include "app/widgets/look.h"
 
 using namespace arcwright;
 

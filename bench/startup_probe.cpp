@@ -5,8 +5,8 @@
 // the window is first painted: what a user waits for before the window is there.
 #include <QApplication>
 
-#include "app/form1.h"
-#include "app/look.h"
+#include "app/calculator/form1.h"
+#include "app/widgets/look.h"
 #include "first_paint.h"
 
 int main(int argc, char* argv[]) {

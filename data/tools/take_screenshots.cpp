@@ -19,9 +19,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/form1.h"
-#include "app/look.h"
-#include "app/planner.h"
+#include "app/calculator/form1.h"
+#include "app/widgets/look.h"
+#include "app/planner/planner.h"
 
 namespace {
 

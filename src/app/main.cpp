@@ -3,8 +3,8 @@
 
 #include <QApplication>
 
-#include "app/form1.h"
-#include "app/look.h"
+#include "app/calculator/form1.h"
+#include "app/widgets/look.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -4,14 +4,14 @@
 // What a screen reader hears: names and descriptions through Qt's accessibility
 // interface, descriptions that follow the window, warnings announced when they come up,
 // tool tips, and the whole window worked from the keyboard.
-#include "app/accessibility.h"
+#include "app/calculator/accessibility.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QRadioButton>
 #include <vector>
 
-#include "app/angle_scroll_bar.h"
+#include "app/calculator/angle_scroll_bar.h"
 #include "window_harness.h"
 
 using namespace arcwright;

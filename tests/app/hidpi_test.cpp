@@ -11,7 +11,7 @@
 #include <QPixmap>
 #include <QTextStream>
 
-#include "app/drawing_surface.h"
+#include "app/widgets/drawing_surface.h"
 #include "window_harness.h"
 
 using namespace arcwright;

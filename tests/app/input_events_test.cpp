@@ -4,8 +4,8 @@
 // What every input event does: typing, the angle bar, focus, the target options.
 #include <QRadioButton>
 
-#include "app/angle_scroll_bar.h"
-#include "app/drawing_surface.h"
+#include "app/calculator/angle_scroll_bar.h"
+#include "app/widgets/drawing_surface.h"
 #include "fractions/shop_fraction.h"
 #include "geometry/cove_solver.h"
 #include "model/number_text.h"

@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QStyleOptionFrame>
 
-#include "app/look.h"
+#include "app/widgets/look.h"
 #include "window_harness.h"
 
 using namespace arcwright;

@@ -3,14 +3,14 @@
 
 // The cove planner on the real window: opened from the calculator, worked on every
 // keystroke, and its set-up handed back to the calculator's boxes.
-#include "app/planner.h"
+#include "app/planner/planner.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "app/board_end_view.h"
-#include "app/controls.h"
+#include "app/planner/board_end_view.h"
+#include "app/widgets/controls.h"
 #include "plan/cove_plan.h"
 #include "plan/length_text.h"
 #include "window_harness.h"

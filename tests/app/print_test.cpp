@@ -31,10 +31,10 @@
 #include <optional>
 #include <thread>
 
-#include "app/cups_queue.h"
-#include "app/page_print.h"
-#include "app/planner.h"
-#include "app/qt_sheet_printer.h"
+#include "printserver/print_server.h"
+#include "app/printing/page_print.h"
+#include "app/planner/planner.h"
+#include "app/printing/qt_sheet_printer.h"
 #include "pdf_measure.h"
 #include "window_harness.h"
 

@@ -5,7 +5,7 @@
 // every recomputation, all three rows when the resolution is switched.
 #include <QRadioButton>
 
-#include "app/drawing_surface.h"
+#include "app/widgets/drawing_surface.h"
 #include "window_harness.h"
 
 using namespace arcwright;

@@ -22,10 +22,10 @@
 #include <random>
 
 #include "adjust/step_rules.h"
-#include "app/angle_scroll_bar.h"
-#include "app/controls.h"
-#include "app/drawing_surface.h"
-#include "app/look.h"
+#include "app/calculator/angle_scroll_bar.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/drawing_surface.h"
+#include "app/widgets/look.h"
 #include "fractions/shop_fraction.h"
 #include "geometry/cove_solver.h"
 #include "model/number_text.h"

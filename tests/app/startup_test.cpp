@@ -4,8 +4,8 @@
 // The window as the woodworker first sees it, and the start-up sequence behind it.
 #include <QRadioButton>
 
-#include "app/angle_scroll_bar.h"
-#include "app/drawing_surface.h"
+#include "app/calculator/angle_scroll_bar.h"
+#include "app/widgets/drawing_surface.h"
 #include "window_harness.h"
 
 using namespace arcwright;

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
-#include "app/angle_scroll_bar.h"
+#include "app/calculator/angle_scroll_bar.h"
 #include "geometry/cove_solver.h"
 #include "model/number_text.h"
 #include "window_harness.h"

@@ -4,7 +4,7 @@
 // The retained drawing surfaces: user scales, colours, styles, and drawings that stay.
 #include <QImage>
 
-#include "app/drawing_surface.h"
+#include "app/widgets/drawing_surface.h"
 #include "window_harness.h"
 
 using namespace arcwright;

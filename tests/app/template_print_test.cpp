@@ -16,7 +16,7 @@
 #include <numbers>
 #include <optional>
 
-#include "app/qt_sheet_printer.h"
+#include "app/printing/qt_sheet_printer.h"
 #include "pdf_measure.h"
 #include "print/fence_template.h"
 #include "print/page_shapes.h"

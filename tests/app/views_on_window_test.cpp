@@ -4,7 +4,7 @@
 // The three drawings as they appear on the window's surfaces, checked by their pixels.
 #include <QImage>
 
-#include "app/drawing_surface.h"
+#include "app/widgets/drawing_surface.h"
 #include "window_harness.h"
 
 using namespace arcwright;

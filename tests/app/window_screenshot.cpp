@@ -12,8 +12,8 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/form1.h"
-#include "app/look.h"
+#include "app/calculator/form1.h"
+#include "app/widgets/look.h"
 
 namespace {
 

@@ -1,0 +1,228 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/calculator/accessibility.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "app/widgets/box_value.h"
+#include "app/widgets/drawing_surface.h"
+#include "geometry/cove_solver.h"
+
+namespace arcwright {
+namespace {
+
+QString inches(const QString& amount, bool singular) {
+    return singular ? WindowDescriber::tr("%1 inch").arg(amount)
+                    : WindowDescriber::tr("%1 inches").arg(amount);
+}
+
+QString inchesText(double value) {
+    return inches(QString::fromStdString(plainNumberText(value)), value == 1.0);
+}
+
+// "3.082 in." as it stands on the result line, read out as "3.082 inches".
+QString decimalInches(const QString& caption) {
+    const QString unit = QStringLiteral(" in.");
+    if (!caption.endsWith(unit)) return caption;
+    return inches(caption.chopped(unit.size()), false);
+}
+
+// A fraction read-out in words: "about 3 and 1/16 inches, a little more" (the true value
+// is a little more than shown), "exactly 3/4 inch". Empty when the read-out is blank.
+QString spokenFraction(const FractionReadout& row) {
+    const QString w = row.whole->text().trimmed();
+    const QString n = row.numerator->text().trimmed();
+    const QString d = row.denominator->text().trimmed();
+    const QString mark = row.mark->text();
+    if (w.isEmpty() && n.isEmpty() && mark.trimmed().isEmpty()) return {};
+
+    const bool fraction = !n.isEmpty() && !d.isEmpty();
+    const bool wholeShown = !w.isEmpty() && (w != QLatin1String("0") || !fraction);
+    QString amount = wholeShown ? w : QString();
+    if (fraction) {
+        amount = wholeShown ? WindowDescriber::tr("%1 and %2/%3").arg(w, n, d)
+                            : QStringLiteral("%1/%2").arg(n, d);
+    }
+    if (amount.isEmpty()) amount = QStringLiteral("0");
+    // "1/2 inch", "1 inch", "3 and 1/16 inches".
+    const bool singular = fraction ? !wholeShown : w == QLatin1String("1");
+    amount = inches(amount, singular);
+
+    // "-" marks a fraction rounded up (the board is a little less than shown), "+" one
+    // rounded down or a remainder below the smallest fraction (a little more).
+    if (mark.contains(QLatin1Char('-')))
+        return WindowDescriber::tr("about %1, a little less").arg(amount);
+    if (mark.contains(QLatin1Char('+')))
+        return WindowDescriber::tr("about %1, a little more").arg(amount);
+    return WindowDescriber::tr("exactly %1").arg(amount);
+}
+
+std::function<void(const QAccessibleEvent&)>& announcementWatcher() {
+    static std::function<void(const QAccessibleEvent&)> watcher;
+    return watcher;
+}
+
+// Sets a description only when it changes: each change is an event for the screen reader.
+void describe(QWidget* widget, const QString& description) {
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
+// The drawings are pictures to assistive tools, not empty panes.
+class DrawingAccessible : public QAccessibleWidget {
+  public:
+    explicit DrawingAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Graphic) {}
+};
+
+QAccessibleInterface* drawingFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(DrawingSurface::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new DrawingAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+WindowDescriber::WindowDescriber(DescribedControls controls, QObject* parent)
+    : QObject(parent), c_(std::move(controls)) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(drawingFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
+
+    describeFixed();
+    for (QRadioButton* option : {c_.in.option2, c_.in.option1, c_.in.option3}) {
+        connect(option, &QRadioButton::toggled, this, [this] { describeSteps(); });
+    }
+    for (QWidget* warning :
+         {static_cast<QWidget*>(c_.warn.frame2), static_cast<QWidget*>(c_.warn.label1),
+          static_cast<QWidget*>(c_.warn.label2)}) {
+        warnings_.push_back({warning, false});
+        warning->installEventFilter(this);
+    }
+    refresh();
+}
+
+void WindowDescriber::refresh() {
+    describeReadout(c_.out.width, tr("Board width"));
+    describeReadout(c_.out.thickness, tr("Board thickness"));
+    describeReadout(c_.out.blade, tr("Blade height"));
+    describeCut();
+    describeViews();
+    describeSteps();
+}
+
+void WindowDescriber::describeReadout(const FractionReadout& row, const QString& what) {
+    const QString words = spokenFraction(row);
+    const QString description =
+        words.isEmpty() ? tr("%1, not shown").arg(what) : tr("%1, %2").arg(what, words);
+    for (QLabel* label : row.labels()) describe(label, description);
+}
+
+void WindowDescriber::describeCut() {
+    const QString decimal = c_.out.label4->text();
+    QString description;
+    if (decimal.isEmpty()) {
+        description = tr("Cut width not shown: the cut is too wide for the board");
+    } else {
+        description = tr("Cut width, %1").arg(decimalInches(decimal));
+        const QString words = spokenFraction(c_.out.cut);
+        if (!words.isEmpty()) description = tr("%1, %2").arg(description, words);
+    }
+    describe(c_.out.label4, description);
+    for (QLabel* label : c_.out.cut.labels()) describe(label, description);
+}
+
+void WindowDescriber::describeViews() {
+    const QString width = inchesText(valueOf(c_.in.text4));
+    const QString thickness = inchesText(valueOf(c_.in.text3));
+    const QString blade = inchesText(valueOf(c_.in.text1));
+    const bool tooWide = !c_.warn.label2->isHidden();
+    const QString cut = decimalInches(c_.out.label4->text());
+    const bool cove = !tooWide && c_.solution->cutWidth() > 0.0;
+
+    const QString board =
+        tr("End view of the board to scale, %1 wide and %2 thick, ").arg(width, thickness);
+    if (tooWide) {
+        describe(c_.views.picture1,
+                 board + tr("with no cove drawn: the cut is too wide for the board"));
+    } else if (!cove) {
+        describe(c_.views.picture1,
+                 board + tr("with no cove: the blade does not stand above the table"));
+    } else {
+        describe(c_.views.picture1,
+                 board + tr("with a cove %1 wide and %2 deep cut into its face").arg(cut, blade));
+    }
+
+    const QString angle = QString::fromStdString(plainNumberText(valueOf(c_.in.text2)));
+    describe(c_.views.picture2,
+             tooWide ? tr("Plan of the saw table from above: the blade, and the board crossing it "
+                          "at %1 degrees, with no cut marked: the cut is too wide")
+                           .arg(angle)
+                     : tr("Plan of the saw table from above: the blade, and the board crossing it "
+                          "at %1 degrees, with the edges of the cut, %2 apart, dotted")
+                           .arg(angle, cut));
+
+    // The isometric view keeps its last drawing while a warning is up.
+    if (c_.warn.label1->isHidden() && !tooWide) {
+        describe(c_.views.picture4,
+                 tr("An 18-inch length of the finished moulding, %1 wide and %2 thick, "
+                    "with a cove %3 wide and %4 deep")
+                     .arg(width, thickness, cut, blade));
+    }
+}
+
+void WindowDescriber::describeSteps() {
+    const QString target = c_.in.option1->isChecked()   ? tr("the board thickness")
+                           : c_.in.option3->isChecked() ? tr("the blade height")
+                           : c_.in.option2->isChecked() ? tr("the board width")
+                                                        : QString();
+    for (const StepControl& step : c_.steps) {
+        describe(step.button,
+                 step.up
+                     ? tr("Add %1 inch to the selected dimension, now %2.").arg(step.size, target)
+                     : tr("Subtract %1 inch from the selected dimension, now %2.")
+                           .arg(step.size, target));
+    }
+}
+
+// A warning is announced when it comes up, once: a recomputation hides and shows "Cut is
+// too wide!" again on every keystroke, so the check waits until the event that changed
+// it has finished.
+bool WindowDescriber::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && !settlePending_) {
+        settlePending_ = true;
+        QTimer::singleShot(0, this, [this] { announceWarnings(); });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowDescriber::announceWarnings() {
+    settlePending_ = false;
+    for (Warning& warning : warnings_) {
+        const bool shown = warning.widget->isVisible();
+        if (shown && !warning.announced) {
+            QAccessibleEvent alert(warning.widget, QAccessible::Alert);
+            if (announcementWatcher()) announcementWatcher()(alert);
+            QAccessible::updateAccessibility(&alert);
+        }
+        warning.announced = shown;
+    }
+}
+
+void watchAnnouncements(std::function<void(const QAccessibleEvent&)> watcher) {
+    announcementWatcher() = std::move(watcher);
+}
+
+}  // namespace arcwright

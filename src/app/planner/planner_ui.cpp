@@ -1,0 +1,283 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Builds the planner's controls. Everything sits in Qt layouts, so the window grows with
+// the user's font size; the typeface and colours are the calculator's.
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/planner/board_end_view.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/look.h"
+#include "app/planner/planner.h"
+#include "app/planner/planner_words.h"
+
+namespace arcwright {
+
+namespace {
+
+void describe(QWidget* widget, const QString& name, const QString& tip) {
+    widget->setAccessibleName(name);
+    widget->setAccessibleDescription(tip);
+    widget->setToolTip(tip);
+}
+
+QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, look::kLightCyan);
+    label->setPalette(pal);
+    if (buddy) label->setBuddy(buddy);
+    return label;
+}
+
+QLabel* readout(const char* objectName, const QColor& colour, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    return label;
+}
+
+}  // namespace
+
+void Planner::createUi() {
+    setObjectName(QStringLiteral("Planner"));
+    setWindowTitle(tr("Plan a Cove"));
+    setWindowIcon(look::appIcon());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    // The calculator's typeface at the desktop's own size.
+    QFont font = QApplication::font();
+    font.setFamilies(look::windowFont(8.25).families());
+    setFont(font);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, look::kTeal);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(createInputs());
+    layout->addWidget(createResults());
+    layout->addWidget(createDrawingAndPasses(), 1);
+    layout->addWidget(createButtons());
+    describe(this, tr("Plan a Cove"),
+             tr("Works out the fence angle and the passes for the cove you want on your blade."));
+    resize(sizeHint().expandedTo(QSize(720, 560)));
+}
+
+QWidget* Planner::createInputs() {
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    struct Input {
+        const char* objectName;
+        QString caption;  // with the Alt key letter
+        QString name;
+        QString tip;
+        double PlanRequest::*field;
+        const char* start;
+        int row, column;
+    };
+    const QString units =
+        tr(" Type a decimal or a shop fraction (3 1/2, 7/8), with in., mm or "
+           "cm after it or none for the unit chosen below.");
+    const std::array<Input, 7> inputs{{
+        {"planCoveWidth", tr("Cove &width"), tr("Cove width"),
+         tr("Width of the cove you want at the board face.") + units, &PlanRequest::coveWidth, "",
+         0, 0},
+        {"planCoveDepth", tr("Cove &depth"), tr("Cove depth"),
+         tr("Depth of the cove: the blade height of the last pass.") + units,
+         &PlanRequest::coveDepth, "", 1, 0},
+        {"planBoardWidth", tr("&Board width"), tr("Board width"),
+         tr("Width of the board's face, the face the cove is cut into.") + units,
+         &PlanRequest::boardWidth, "", 0, 2},
+        {"planBoardThickness", tr("Board &thickness"), tr("Board thickness"),
+         tr("Thickness of the board, from its face to its back.") + units,
+         &PlanRequest::boardThickness, "", 1, 2},
+        {"planBladeDiameter", tr("Blade di&ameter"), tr("Blade diameter"),
+         tr("Diameter of your saw blade, 10 in. for most table saws.") + units,
+         &PlanRequest::bladeDiameter, "10 in.", 2, 0},
+        {"planKerf", tr("&Kerf"), tr("Kerf"),
+         tr("Width of the blade's teeth, the kerf: about 1/8 in. for a full-kerf blade, "
+            "3/32 in. for a thin-kerf one.") +
+             units,
+         &PlanRequest::kerf, "1/8 in.", 2, 2},
+        {"planPassDepth", tr("Depth per &pass"), tr("Depth per pass"),
+         tr("The most to raise the blade between passes; light passes are safer.") + units,
+         &PlanRequest::passDepth, "1/16 in.", 3, 0},
+    }};
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const Input& in = inputs[i];
+        auto* edit = new QLineEdit(QString::fromLatin1(in.start), panel);
+        edit->setObjectName(QString::fromLatin1(in.objectName));
+        describe(edit, in.name, in.tip);
+        grid->addWidget(caption(in.caption, edit, panel), in.row, in.column);
+        grid->addWidget(edit, in.row, in.column + 1);
+        boxes_[i] = {edit, in.name, in.field};
+    }
+
+    auto* unitRow = new QHBoxLayout;
+    inches_ = new QRadioButton(tr("&Inches"), panel);
+    inches_->setObjectName(QStringLiteral("planInches"));
+    inches_->setChecked(true);
+    describe(inches_, tr("Inches"),
+             tr("Show lengths in inches and read numbers without a unit as inches."));
+    millimetres_ = new QRadioButton(tr("&Millimetres"), panel);
+    millimetres_->setObjectName(QStringLiteral("planMillimetres"));
+    describe(millimetres_, tr("Millimetres"),
+             tr("Show lengths in millimetres and read numbers without a unit as millimetres."));
+    for (QRadioButton* option : {inches_, millimetres_}) {
+        QPalette pal = option->palette();
+        pal.setColor(QPalette::WindowText, look::kLightCyan);
+        option->setPalette(pal);
+        unitRow->addWidget(option);
+    }
+    auto* group = new QButtonGroup(panel);
+    group->addButton(inches_);
+    group->addButton(millimetres_);
+    grid->addWidget(caption(tr("Units"), nullptr, panel), 3, 2);
+    grid->addLayout(unitRow, 3, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return panel;
+}
+
+QWidget* Planner::createResults() {
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    angle_ = readout("planAngle", look::kYellow, panel);
+    describe(angle_, tr("Fence angle to the blade"),
+             tr("Angle between the fence and the blade, one decimal."));
+    complement_ = readout("planComplement", look::kYellow, panel);
+    describe(complement_, tr("Fence angle to the saw's front edge"),
+             tr("The same fence angle measured from the saw table's front edge: 90° less the "
+                "angle to the blade."));
+    bladeHeight_ = readout("planBladeHeight", look::kYellow, panel);
+    describe(bladeHeight_, tr("Final blade height"),
+             tr("Blade height of the last pass, the depth of the cove."));
+    fenceOffset_ = readout("planFenceOffset", look::kYellow, panel);
+    describe(fenceOffset_, tr("Wood left each side"),
+             tr("Wood left on each side of a centred cove: how far the cove's edge lines stand "
+                "in from the board's edges."));
+    grid->addWidget(caption(tr("Fence to blade"), angle_, panel), 0, 0);
+    grid->addWidget(angle_, 0, 1);
+    grid->addWidget(caption(tr("Fence to front edge"), complement_, panel), 0, 2);
+    grid->addWidget(complement_, 0, 3);
+    grid->addWidget(caption(tr("Final blade height"), bladeHeight_, panel), 1, 0);
+    grid->addWidget(bladeHeight_, 1, 1);
+    grid->addWidget(caption(tr("Wood left each side"), fenceOffset_, panel), 1, 2);
+    grid->addWidget(fenceOffset_, 1, 3);
+
+    status_ = readout("planStatus", look::kWhite, panel);
+    describe(status_, tr("Planner status"),
+             tr("Empty while the cove can be cut; otherwise why not, and what would make it "
+                "possible."));
+    warnings_ = readout("planWarning", look::kPink, panel);
+    describe(warnings_, tr("Planner warnings"),
+             tr("Warns when less than 1/4 in. of wood is left beside the cove or above the "
+                "blade."));
+    note_ = readout("planNote", look::kLightCyan, panel);
+    describe(note_, tr("Calculator note"),
+             tr("What the calculator shows after \"Use in Calculator\"."));
+    int row = 2;
+    for (QLabel* line : {status_, warnings_, note_}) {
+        line->setWordWrap(true);
+        grid->addWidget(line, row++, 0, 1, 4);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return panel;
+}
+
+QWidget* Planner::createDrawingAndPasses() {
+    auto* panel = new QWidget(this);
+    auto* row = new QHBoxLayout(panel);
+    endView_ = new BoardEndView(panel);
+    describe(endView_, tr("Board end"),
+             tr("The end of the board to scale, face down on the saw table, with the cove as "
+                "your blade cuts it: its flat bottom is as wide as the teeth leave it."));
+    passes_ = new QTableWidget(0, 3, panel);
+    passes_->setObjectName(QStringLiteral("planPasses"));
+    passes_->setHorizontalHeaderLabels({tr("Pass"), tr("Blade height"), tr("Cove width")});
+    passes_->verticalHeader()->hide();
+    passes_->setWordWrap(false);
+    passes_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    passes_->horizontalHeader()->setStretchLastSection(true);
+    passes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    passes_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
+    describe(passes_, tr("Passes"),
+             tr("One row a pass: the blade height to set and the cove's width after the pass."));
+    row->addWidget(endView_, 1);
+    row->addWidget(passes_, 1);
+    return panel;
+}
+
+QWidget* Planner::createButtons() {
+    // A row of its own under a rule, with room for more buttons beside "Use in Calculator".
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("planButtons"));
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* rule = new QFrame(panel);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    column->addWidget(rule);
+    auto* buttons = new QHBoxLayout;
+    buttons->setObjectName(QStringLiteral("planButtonRow"));
+    buttons->addStretch(1);
+    apply_ = new QPushButton(tr("&Use in Calculator"), panel);
+    apply_->setObjectName(QStringLiteral("planApply"));
+    apply_->setAutoDefault(false);
+    describe(apply_, tr("Use in Calculator"),
+             tr("Types this set-up into the calculator's boxes: board width and thickness, "
+                "blade height and the fence angle."));
+    buttons->addWidget(apply_);
+    print_ = new QPushButton(tr("P&rint Template"), panel);
+    print_->setObjectName(QStringLiteral("planPrint"));
+    print_->setAutoDefault(false);
+    describe(print_, tr("Print Template"), printTemplateTip());
+    buttons->addWidget(print_);
+    preview_ = new QPushButton(tr("Pre&view..."), panel);
+    preview_->setObjectName(QStringLiteral("planPreview"));
+    preview_->setAutoDefault(false);
+    describe(preview_, tr("Preview template"), previewTemplateTip());
+    buttons->addWidget(preview_);
+    column->addLayout(buttons);
+    return panel;
+}
+
+void Planner::connectEvents() {
+    for (const LengthBox& box : boxes_) {
+        connect(box.edit, &QLineEdit::textChanged, this, &Planner::recompute);
+    }
+    connect(inches_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) switchUnit(LengthUnit::Inch);
+    });
+    connect(millimetres_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) switchUnit(LengthUnit::Millimetre);
+    });
+    connect(apply_, &QPushButton::clicked, this, &Planner::applyToCalculator);
+    connect(print_, &QPushButton::clicked, this, &Planner::printTemplate);
+    connect(preview_, &QPushButton::clicked, this, &Planner::previewTemplate);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+}  // namespace arcwright

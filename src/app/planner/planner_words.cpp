@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/planner/planner_words.h"
+
+#include "app/planner/planner.h"
+#include "model/number_text.h"
+
+namespace arcwright {
+
+namespace {
+
+QString length(double inches, LengthUnit unit) {
+    return QString::fromStdString(lengthText(inches, unit));
+}
+
+}  // namespace
+
+QString degreesText(double degrees) {
+    return QString::fromStdString(formatNumber(degrees, "0.0°"));
+}
+
+QString plannerLength(double inches, LengthUnit unit) {
+    if (unit == LengthUnit::Millimetre) return length(inches, unit);
+    return Planner::tr("%1 (%2)").arg(length(inches, unit),
+                                      QString::fromStdString(shopFractionText(inches)));
+}
+
+QString problemSentence(const PlanRequest& r, const PlanResult& result, LengthUnit unit) {
+    const auto len = [unit](double inches) { return length(inches, unit); };
+    switch (result.problem) {
+        case PlanProblem::None:
+            return {};
+        case PlanProblem::BadBlade:
+            return Planner::tr(
+                "The blade needs a diameter above 0 and a kerf of 0 or more, less than the "
+                "diameter: enter your blade, e.g. 10 in. with a 1/8 in. kerf.");
+        case PlanProblem::NoBoard:
+            return Planner::tr("Enter the board's width and thickness: both must be above 0.");
+        case PlanProblem::NoDepth:
+            return Planner::tr(
+                "Enter a cove depth above 0: it is the blade height of the last pass.");
+        case PlanProblem::DeeperThanBladeRadius:
+            return Planner::tr(
+                       "A %1 blade cuts no deeper than its radius, %2: make the cove shallower "
+                       "or use a larger blade.")
+                .arg(len(r.bladeDiameter), len(result.bladeRadius));
+        case PlanProblem::NoWidth:
+            return Planner::tr("Enter a cove width above 0.");
+        case PlanProblem::NarrowerThanKerf:
+            return Planner::tr(
+                       "A cove narrower than the kerf cannot be cut: even with the fence along "
+                       "the blade the teeth cut %1. Make the cove at least that wide.")
+                .arg(len(r.kerf));
+        case PlanProblem::WiderThanBladeReaches:
+            return Planner::tr(
+                       "At %1 deep this blade cuts at most %2 wide: make the cove narrower or "
+                       "deeper, or use a larger blade.")
+                .arg(len(r.coveDepth), len(result.widestCove));
+        case PlanProblem::WiderThanBoard:
+            return Planner::tr(
+                       "The cove is wider than the board (%1): use a wider board or a narrower "
+                       "cove.")
+                .arg(len(r.boardWidth));
+        case PlanProblem::DeeperThanBoard:
+            return Planner::tr(
+                       "The blade would come through the back of a %1 board: use a thicker "
+                       "board or a shallower cove.")
+                .arg(len(r.boardThickness));
+        case PlanProblem::NoPassDepth:
+            return Planner::tr(
+                "Enter how far to raise the blade between passes, above 0, e.g. 1/16 in.");
+        case PlanProblem::TooManyPasses:
+            return Planner::tr(
+                       "Passes of %1 would take more than %2 passes: raise the blade at least %3 "
+                       "a pass.")
+                .arg(len(r.passDepth))
+                .arg(kMaxPasses)
+                .arg(len(result.smallestPassDepth));
+    }
+    return {};
+}
+
+QString warningLines(const PlanResult& result) {
+    QStringList lines;
+    if (result.thinSides) lines << Planner::tr("Less than 1/4 in. of wood beside the cove!");
+    if (result.thinAboveBlade) lines << Planner::tr("Less than 1/4 in. of wood above the blade!");
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString badBoxSentence(const QString& boxLabel, const QString& text) {
+    if (text.trimmed().isEmpty()) {
+        return Planner::tr("%1 is empty: type a length, e.g. 3 1/2, 3.5 in., 89 mm or 8.9 cm.")
+            .arg(boxLabel);
+    }
+    return Planner::tr("%1 is not a length: type e.g. 3 1/2, 3.5 in., 89 mm or 8.9 cm.")
+        .arg(boxLabel);
+}
+
+QString printTemplateTip() {
+    return Planner::tr(
+        "Prints the set-up template on the default printer at actual size: the triangle that "
+        "sets the fence angle, the board end with the cove at full size, and the passes.");
+}
+
+QString previewTemplateTip() {
+    return Planner::tr(
+        "Shows the set-up template as it will print; from there it can go to any printer or "
+        "be saved as a PDF file.");
+}
+
+}  // namespace arcwright

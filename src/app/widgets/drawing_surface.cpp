@@ -1,0 +1,284 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/widgets/drawing_surface.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <vector>
+
+namespace arcwright {
+namespace {
+
+constexpr int kBorder = 2;  // sunken border, inside which the scale applies
+
+QColor toQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+// Clips a level or plumb line: `across` is its one coordinate across the line, which must
+// lie within [acrossLo, acrossHi]; its ends `from` and `to` are cut to [lo, hi]. False,
+// with the ends left alone, when nothing is left.
+bool clipAlong(double across, double acrossLo, double acrossHi, double& from, double& to, double lo,
+               double hi) {
+    if (across < acrossLo || across > acrossHi) return false;
+    if (std::max(from, to) < lo || std::min(from, to) > hi) return false;
+    from = std::clamp(from, lo, hi);
+    to = std::clamp(to, lo, hi);
+    return true;
+}
+
+// Clips a segment to a rectangle (Liang-Barsky). Keeps wild coordinates from typed
+// sizes far off the surface out of the raster engine. False when nothing is left.
+bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
+    // Most segments lie wholly on the surface.
+    if (box.contains(a) && box.contains(b)) return true;
+    const auto clampTo = [](double v, double lo, double hi) { return std::clamp(v, lo, hi); };
+    // Level and plumb lines clip exactly, however far off their ends lie (a board
+    // typed a mile wide still shows its faces).
+    if (a.y() == b.y()) {
+        return clipAlong(a.y(), box.top(), box.bottom(), a.rx(), b.rx(), box.left(), box.right());
+    }
+    if (a.x() == b.x()) {
+        return clipAlong(a.x(), box.left(), box.right(), a.ry(), b.ry(), box.top(), box.bottom());
+    }
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
+                         box.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) return false;
+    }
+    const QPointF start = a;
+    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
+    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+    // Slanted lines from far-off ends lose precision here; keep them on the surface.
+    const auto clamp = [&](QPointF pt) {
+        return QPointF(clampTo(pt.x(), box.left(), box.right()),
+                       clampTo(pt.y(), box.top(), box.bottom()));
+    };
+    a = clamp(a);
+    b = clamp(b);
+    return true;
+}
+
+// User coordinates to widget pixels, for one scale and one inner area.
+struct UserToWidget {
+    double left = 0.0;
+    double top = 0.0;
+    double sx = 0.0;
+    double sy = 0.0;
+    QPoint origin;
+
+    UserToWidget(const Scale& s, const QRect& inner)
+        : left(s.left),
+          top(s.top),
+          sx(s.width != 0.0f ? inner.width() / static_cast<double>(s.width) : 0.0),
+          sy(s.height != 0.0f ? inner.height() / static_cast<double>(s.height) : 0.0),
+          origin(inner.topLeft()) {}
+
+    QPointF operator()(double x, double y) const {
+        return {origin.x() + (x - left) * sx, origin.y() + (y - top) * sy};
+    }
+};
+
+// Puts a line's end where a pen `penPixels` device pixels wide covers whole device
+// pixels, so level and plumb lines stay crisp while slanted ones are smoothed; at a
+// pixel ratio of 2 the ends keep their half-pixel precision.
+QPointF onPixel(QPointF p, double ratio, int penPixels) {
+    const auto snap = [&](double v) {
+        const double device = v * ratio;
+        const double centre = penPixels % 2 == 1 ? std::floor(device) + 0.5 : std::round(device);
+        return centre / ratio;
+    };
+    return {snap(p.x()), snap(p.y())};
+}
+
+}  // namespace
+
+DrawingSurface::DrawingSurface(const QString& name, const QColor& background, QWidget* parent)
+    : QWidget(parent), foreground_(palette().color(QPalette::WindowText)) {
+    setObjectName(name);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, background);
+    setPalette(pal);
+    setAutoFillBackground(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+// A recomputation draws a few thousand lines in a row; one repaint request covers them all
+// until the surface is painted. (A request while hidden is dropped, but showing the surface
+// paints all of it anyway.)
+void DrawingSurface::schedulePaint() {
+    if (paintScheduled_) return;
+    paintScheduled_ = true;
+    update();
+}
+
+void DrawingSurface::clear() {
+    list_.clear();
+    schedulePaint();
+}
+
+void DrawingSurface::setScale(float left, float top, float width, float height) {
+    list_.setScale(left, top, width, height);
+    schedulePaint();
+}
+
+void DrawingSurface::drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
+    list_.drawLine(x1, y1, x2, y2, colour);
+    schedulePaint();
+}
+
+void DrawingSurface::drawArc(float cx, float cy, float radius, Rgb colour, float startRad,
+                             float endRad) {
+    list_.drawArc(cx, cy, radius, colour, startRad, endRad);
+    schedulePaint();
+}
+
+QRect DrawingSurface::innerRect() const {
+    return rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
+}
+
+QPointF DrawingSurface::toWidget(double x, double y) const {
+    return UserToWidget(list_.scale(), innerRect())(x, y);
+}
+
+void DrawingSurface::paintEvent(QPaintEvent*) {
+    paintScheduled_ = false;
+    QPainter painter(this);
+    const QRect inner = innerRect();
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    // A sunken border, as picture boxes have always had.
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(0, 0, width() - 1, 0);
+    painter.drawLine(0, 0, 0, height() - 1);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(1, height() - 1, width() - 1, height() - 1);
+    painter.drawLine(width() - 1, 1, width() - 1, height() - 1);
+
+    painter.setClipRect(inner);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF clipBox = QRectF(inner).adjusted(-4, -4, 4, 4);
+    const Scale& s = list_.scale();
+    const double pixelsPerUnitX =
+        s.width != 0.0f ? inner.width() / std::abs(static_cast<double>(s.width)) : 0.0;
+    const UserToWidget toPixels(s, inner);
+
+    // Runs of lines in the same pen go to the painter together, and the pen is only set
+    // when it changes: a deep cove is a few thousand short lines.
+    std::vector<QLineF> run;
+    run.reserve(list_.primitives().size());
+    bool penSet = false;
+    std::optional<Rgb> penColour;
+    LineStyle penStyle = LineStyle::Solid;
+    bool pointsRepeat = false;  // a repeated point leaves the picture as it is
+
+    // Most of those lines are shorter than a pixel: both ends snap to the same pixel centre,
+    // and the painter sets that one pixel to the full pen colour. Set again in the same
+    // solid, opaque pen it stays as it is, so each such pixel is drawn once per run.
+    // One pen pixel per device pixel: the grid of pixels a point can set is in device pixels.
+    const double ratio = devicePixelRatioF();
+    const int penPixels = std::max(1, static_cast<int>(std::lround(ratio)));
+    const int gridScale = static_cast<int>(std::ceil(ratio));
+    const QRect logicalGrid = clipBox.toAlignedRect().adjusted(0, 0, 1, 1);
+    const QRect grid(logicalGrid.topLeft() * gridScale, logicalGrid.size() * gridScale);
+    const std::size_t gridSize = static_cast<std::size_t>(grid.width()) * grid.height();
+    if (pointStamps_.size() < gridSize) pointStamps_.assign(gridSize, 0);
+    const auto newRun = [&] {
+        if (++pointStamp_ == 0) {  // the stamps wrapped round: forget them all
+            std::fill(pointStamps_.begin(), pointStamps_.end(), 0);
+            pointStamp_ = 1;
+        }
+    };
+    const auto alreadySet = [&](QPointF pixel) {
+        const int x = static_cast<int>(std::floor(pixel.x() * ratio)) - grid.left();
+        const int y = static_cast<int>(std::floor(pixel.y() * ratio)) - grid.top();
+        if (!pointsRepeat || x < 0 || y < 0 || x >= grid.width() || y >= grid.height()) {
+            return false;
+        }
+        std::uint32_t& stamp = pointStamps_[static_cast<std::size_t>(y) * grid.width() + x];
+        if (stamp == pointStamp_) return true;
+        stamp = pointStamp_;
+        return false;
+    };
+    const auto drawRun = [&] {
+        if (!run.empty()) painter.drawLines(run.data(), static_cast<int>(run.size()));
+        run.clear();
+        newRun();
+    };
+    newRun();
+
+    for (const Primitive& p : list_.primitives()) {
+        if (!penSet || p.colour != penColour || p.style != penStyle) {
+            drawRun();
+            QPen pen(p.colour ? toQColor(*p.colour) : foreground_);
+            // One pixel wide at any pixel ratio.
+            pen.setWidthF(1.0);
+            pen.setCapStyle(Qt::FlatCap);
+            if (p.style == LineStyle::Dotted) pen.setStyle(Qt::DotLine);
+            painter.setPen(pen);
+            penSet = true;
+            penColour = p.colour;
+            penStyle = p.style;
+            pointsRepeat = pen.style() == Qt::SolidLine && pen.color().alpha() == 255;
+        }
+        if (p.kind == Primitive::Kind::Line) {
+            QPointF a = toPixels(p.x1, p.y1);
+            QPointF b = toPixels(p.x2, p.y2);
+            if (!clipSegment(a, b, clipBox)) continue;
+            a = onPixel(a, ratio, penPixels);
+            b = onPixel(b, ratio, penPixels);
+            if (a == b && alreadySet(a)) continue;
+            run.emplace_back(a, b);
+            continue;
+        }
+        drawRun();
+        // An arc is round on screen: its radius follows the x scale.
+        const QPointF centre = toPixels(p.x1, p.y1);
+        const double radius = std::abs(p.r) * pixelsPerUnitX;
+        if (!std::isfinite(radius) || radius > 1e5 ||
+            !clipBox.adjusted(-radius, -radius, radius, radius).contains(centre)) {
+            continue;
+        }
+        const double startDeg = p.start * 180.0 / std::numbers::pi;
+        const double spanDeg = (p.end - p.start) * 180.0 / std::numbers::pi;
+        QPainterPath path;
+        const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+        path.arcMoveTo(box, startDeg);
+        path.arcTo(box, startDeg, spanDeg);
+        painter.drawPath(path);
+    }
+    drawRun();
+}
+
+void DrawingSurface::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) pressed_ = true;
+    QWidget::mousePressEvent(event);
+}
+
+void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+}  // namespace arcwright
