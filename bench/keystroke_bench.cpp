@@ -17,9 +17,9 @@
 #include <chrono>
 #include <vector>
 
-#include "app/widgets/drawing_surface.h"
 #include "app/calculator/form1.h"
 #include "app/calculator/form1_test_seam.h"
+#include "app/widgets/drawing_surface.h"
 #include "app/widgets/look.h"
 
 using namespace arcwright;

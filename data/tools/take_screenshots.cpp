@@ -20,8 +20,8 @@
 #include <memory>
 
 #include "app/calculator/form1.h"
-#include "app/widgets/look.h"
 #include "app/planner/planner.h"
+#include "app/widgets/look.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "app/printing/page_print.h"
 #include "app/planner/planner.h"
 #include "app/planner/planner_template.h"
+#include "app/printing/page_print.h"
 #include "pdf_measure.h"
 #include "window_harness.h"
 

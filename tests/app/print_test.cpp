@@ -31,11 +31,11 @@
 #include <optional>
 #include <thread>
 
-#include "printserver/print_server.h"
-#include "app/printing/page_print.h"
 #include "app/planner/planner.h"
+#include "app/printing/page_print.h"
 #include "app/printing/qt_sheet_printer.h"
 #include "pdf_measure.h"
+#include "printserver/print_server.h"
 #include "window_harness.h"
 
 using namespace arcwright;

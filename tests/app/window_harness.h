@@ -10,11 +10,11 @@
 #include <QTest>
 #include <memory>
 
-#include "app/widgets/box_value.h"
 #include "app/calculator/form1.h"
 #include "app/calculator/form1_test_seam.h"
-#include "app/widgets/look.h"
 #include "app/planner/planner.h"
+#include "app/widgets/box_value.h"
+#include "app/widgets/look.h"
 #include "geometry/cove_solver.h"
 #include "readouts/readouts.h"
 

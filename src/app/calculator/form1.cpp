@@ -12,11 +12,11 @@
 #include <QRadioButton>
 
 #include "app/calculator/angle_scroll_bar.h"
+#include "app/planner/planner.h"
 #include "app/widgets/box_value.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/drawing_surface.h"
 #include "app/widgets/look.h"
-#include "app/planner/planner.h"
 #include "model/number_text.h"
 #include "readouts/readouts.h"
 #include "views/plan_view.h"

@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "app/calculator/angle_scroll_bar.h"
-#include "app/widgets/drawing_surface.h"
 #include "app/calculator/form1.h"
+#include "app/widgets/drawing_surface.h"
 
 namespace arcwright {
 

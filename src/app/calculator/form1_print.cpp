@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <memory>
 
-#include "app/widgets/box_value.h"
 #include "app/calculator/form1.h"
 #include "app/printing/page_print.h"
+#include "app/widgets/box_value.h"
 #include "print/setup_sheet.h"
 
 namespace arcwright {

@@ -11,9 +11,9 @@
 
 #include "adjust/step_rules.h"
 #include "app/calculator/angle_scroll_bar.h"
+#include "app/calculator/form1.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/drawing_surface.h"
-#include "app/calculator/form1.h"
 #include "app/widgets/look.h"
 #include "app/widgets/solid_group_box.h"
 #include "arcwright_version.h"

@@ -10,10 +10,10 @@
 #include <QTableWidget>
 
 #include "app/planner/board_end_view.h"
+#include "app/planner/planner_words.h"
 #include "app/widgets/box_value.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/look.h"
-#include "app/planner/planner_words.h"
 #include "geometry/cove_levels.h"
 #include "model/number_text.h"
 #include "plan/cove_outline.h"

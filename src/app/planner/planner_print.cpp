@@ -10,10 +10,10 @@
 #include <array>
 #include <utility>
 
-#include "app/printing/page_print.h"
 #include "app/planner/planner.h"
 #include "app/planner/planner_template.h"
 #include "app/planner/planner_words.h"
+#include "app/printing/page_print.h"
 
 namespace arcwright {
 

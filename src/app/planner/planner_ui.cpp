@@ -19,10 +19,10 @@
 #include <QVBoxLayout>
 
 #include "app/planner/board_end_view.h"
-#include "app/widgets/controls.h"
-#include "app/widgets/look.h"
 #include "app/planner/planner.h"
 #include "app/planner/planner_words.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/look.h"
 
 namespace arcwright {
 

@@ -13,9 +13,9 @@
 #include <thread>
 #include <vector>
 
-#include "printserver/print_server.h"
 #include "app/printing/print_hooks.h"
 #include "print/sheet_printer.h"
+#include "printserver/print_server.h"
 
 class QLabel;
 class QPrinter;
