@@ -3,6 +3,7 @@
 
 #include "adjust/step_rules.h"
 
+#include "geometry/shop_rules.h"
 #include "model/number_text.h"
 #include "readouts/readouts.h"
 
@@ -10,11 +11,6 @@ namespace arcwright {
 
 namespace {
 
-// The fixed limits of the nudged inputs, in inches.
-constexpr double kMaxWidth = 6.0;
-constexpr double kMinWidth = 2.0;
-constexpr double kMaxThickness = 2.0;
-constexpr double kMinWoodAboveBlade = 0.25;
 constexpr double kQuarter = 0.25;
 constexpr double kEighth = 0.125;
 
@@ -27,16 +23,16 @@ StepDecision stepUp(StepDecision decision, double step, AdjustTarget target, dou
                     double thickness, double bladeHeight) {
     switch (target) {
         case AdjustTarget::BoardWidth:
-            if (width + step > kMaxWidth) return decision;
+            if (width + step > kWidestBoard) return decision;
             decision.newText = dimensionText(width + step);
             return decision;
         case AdjustTarget::BoardThickness:
-            if (thickness + step > kMaxThickness) return decision;
+            if (thickness + step > kThickestBoard) return decision;
             decision.newText = dimensionText(thickness + step);
             return decision;
         case AdjustTarget::BladeHeight:
             // Keep at least a quarter inch of wood above the raised blade.
-            if (thickness - (bladeHeight + step) < kMinWoodAboveBlade) {
+            if (thickness - (bladeHeight + step) < kQuarterInchOfWood) {
                 decision.showBladeWarning = true;
                 return decision;
             }
@@ -54,17 +50,17 @@ StepDecision stepDown(StepDecision decision, double step, AdjustTarget target, d
             // The 1/4 button checks the width it would leave; the finer ones check the width
             // as it stands, so they may go a fraction of a step below 2 once.
             if (quarterColumn) {
-                if (width - kQuarter < kMinWidth) return decision;
+                if (width - kQuarter < kNarrowestBoard) return decision;
                 decision.newText = dimensionText(width - kQuarter);
                 return decision;
             }
-            if (width <= kMinWidth) return decision;
+            if (width <= kNarrowestBoard) return decision;
             decision.newText = dimensionText(width - step);
             return decision;
         case AdjustTarget::BoardThickness:
             if (thickness < 0.0) return decision;
             // A thinner board must still leave a quarter inch above the blade.
-            if (bladeHeight + kMinWoodAboveBlade > thickness - step) {
+            if (bladeHeight + kQuarterInchOfWood > thickness - step) {
                 decision.showBladeWarning = true;
                 decision.disableScrollBar = true;
                 return decision;

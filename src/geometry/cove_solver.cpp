@@ -5,19 +5,9 @@
 
 #include <cmath>
 
+#include "geometry/shop_rules.h"
+
 namespace arcwright {
-
-namespace {
-
-// Length of the chord that a horizontal line h below the blade top cuts from the
-// blade circle. A line the circle does not reach (h at or beyond the diameter) cuts
-// nothing: the chord is 0 rather than the root of a negative number.
-double chordAt(double h) {
-    const double square = (4 * h) * (kBladeDiameter - h);
-    return square > 0 ? std::sqrt(square) : 0.0;
-}
-
-}  // namespace
 
 void solveCove(const CoveInputs& in, CoveSolution& out) {
     // The quotient first, then the product: the widths the shop has always seen.
@@ -35,14 +25,14 @@ void solveCove(const CoveInputs& in, CoveSolution& out) {
     double h = in.bladeHeight;
     while (h >= 0 && out.pointCount < kMaxLevels) {
         const int n = ++out.pointCount;
-        out.profileWidth[n] = across * chordAt(h);
+        out.profileWidth[n] = across * bladeChord(h, kBladeDiameter);
         out.profileHalfWidth[n] = out.profileWidth[n] / 2;
         h = h + (-kLevelStep);
     }
 
     // Less than a quarter inch of wood left either side of a centred cut is too wide;
     // exactly a quarter is fine.
-    out.tooWide = out.cutWidth() > in.boardWidth - 0.5;
+    out.tooWide = out.cutWidth() > in.boardWidth - 2 * kQuarterInchOfWood;
 }
 
 }  // namespace arcwright

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "geometry/cove_solver.h"
+#include "geometry/shop_rules.h"
 
 namespace arcwright {
 
@@ -34,14 +35,9 @@ double passCount(double depth, double passDepth) {
 
 }  // namespace
 
-double bladeChordAtTable(double bladeHeight, double bladeDiameter) {
-    const double square = bladeHeight * (bladeDiameter - bladeHeight);
-    return square > 0 ? 2 * std::sqrt(square) : 0.0;
-}
-
 double coveWidthAtFace(double angleDeg, double bladeHeight, double bladeDiameter, double kerf) {
     const double theta = angleDeg * kRadPerDeg;
-    return std::sin(theta) * bladeChordAtTable(bladeHeight, bladeDiameter) + kerf * std::cos(theta);
+    return std::sin(theta) * bladeChord(bladeHeight, bladeDiameter) + kerf * std::cos(theta);
 }
 
 std::vector<PlanPass> passSchedule(double coveDepth, double passDepth, double angleDeg,
@@ -73,7 +69,7 @@ PlanResult solve(const PlanRequest& r) {
     if (r.coveDepth > out.bladeRadius) return fail(PlanProblem::DeeperThanBladeRadius);
 
     // W(θ) = R sin(θ + φ): the widest cove at this depth is R, at θ = 90° − φ.
-    const double c = bladeChordAtTable(r.coveDepth, r.bladeDiameter);
+    const double c = bladeChord(r.coveDepth, r.bladeDiameter);
     const double reach = std::hypot(c, r.kerf);
     const double phi = std::atan2(r.kerf, c);
     out.widestCove = reach;
@@ -88,8 +84,8 @@ PlanResult solve(const PlanRequest& r) {
     out.angleDeg = std::max(0.0, theta / kRadPerDeg);
     out.complementDeg = 90.0 - out.angleDeg;
     out.woodEachSide = (r.boardWidth - r.coveWidth) / 2;
-    out.thinSides = out.woodEachSide < kThinWood;
-    out.thinAboveBlade = r.coveDepth > r.boardThickness - kThinWood;
+    out.thinSides = out.woodEachSide < kQuarterInchOfWood;
+    out.thinAboveBlade = r.coveDepth > r.boardThickness - kQuarterInchOfWood;
     out.smallestPassDepth = r.coveDepth / kMaxPasses;
 
     if (r.coveWidth > r.boardWidth) return fail(PlanProblem::WiderThanBoard);

@@ -13,8 +13,7 @@ namespace arcwright {
 
 // A blade of diameter D and kerf k raised H above the table, the board crossing the blade
 // plane at angle θ: the hollow at the board face is W(θ) = sin θ · c + k · cos θ wide,
-// with c = 2√(H(D − H)) the blade's chord at the table.
-double bladeChordAtTable(double bladeHeight, double bladeDiameter);
+// with c = 2√(H(D − H)) the blade's chord at the table (bladeChord).
 double coveWidthAtFace(double angleDeg, double bladeHeight, double bladeDiameter, double kerf);
 
 struct PlanRequest {
@@ -44,8 +43,6 @@ enum class PlanProblem {
 };
 
 inline constexpr int kMaxPasses = 500;
-// Less than this much wood beside the cove or above the blade is worth a warning.
-inline constexpr double kThinWood = 0.25;
 
 // One pass: the blade raised to this height cuts a cove this wide (kerf included).
 struct PlanPass {
@@ -65,7 +62,7 @@ struct PlanResult {
     double widestCove = 0.0;
     double bladeRadius = 0.0;
     double woodEachSide = 0.0;  // (board width − cove width) / 2
-    bool thinSides = false;     // less than kThinWood beside the cove
+    bool thinSides = false;     // less than kQuarterInchOfWood beside the cove
     bool thinAboveBlade = false;
     // Pass depth that keeps the schedule within kMaxPasses (for TooManyPasses).
     double smallestPassDepth = 0.0;

@@ -17,6 +17,7 @@
 #include "app/widgets/controls.h"
 #include "app/widgets/drawing_surface.h"
 #include "app/widgets/look.h"
+#include "geometry/shop_rules.h"
 #include "model/number_text.h"
 #include "readouts/readouts.h"
 #include "views/plan_view.h"
@@ -120,12 +121,12 @@ void Form1::onLengthBoxChanged() {
 
 void Form1::onWidthBoxChanged() {
     // Wider than 6 in. is past what the fence set-up handles: keep the last results.
-    if (valueOf(in_.text4) <= 6.0) RecomputeCove();
+    if (valueOf(in_.text4) <= kWidestBoard) RecomputeCove();
 }
 
 void Form1::onAngleBarChanged(int degrees) {
     // With less than 1/4 in. of wood above the blade the angle is left alone.
-    if (valueOf(in_.text3) - 0.25 < valueOf(in_.text1)) return;
+    if (valueOf(in_.text3) - kQuarterInchOfWood < valueOf(in_.text1)) return;
     in_.text2->setText(formatted(degrees, pattern::kAngleBox));
 }
 
