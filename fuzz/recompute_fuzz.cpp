@@ -81,8 +81,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto texts = boxTexts<4>(input);
     const int minFraction = (size % 2 == 0) ? 16 : 32;
 
-    Calculator calc;
-    if (minFraction == 32) calc.chooseResolution(32);
+    // One calculator for every input, as the window keeps one: what it shows after the last
+    // recomputation depends only on the boxes as they stand and the resolution.
+    static Calculator calc;
+    calc.chooseResolution(minFraction);
     calc.editBox(Box::Text4, std::string(texts[3]));
     calc.editBox(Box::Text3, std::string(texts[2]));
     calc.editBox(Box::Text2, std::string(texts[1]));
