@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "app/widgets/announce.h"
 #include "app/widgets/box_value.h"
 #include "app/widgets/drawing_surface.h"
 #include "geometry/cove_solver.h"
@@ -64,11 +65,6 @@ QString spokenFraction(const FractionReadout& row) {
     if (mark.contains(QLatin1Char('+')))
         return WindowDescriber::tr("about %1, a little more").arg(amount);
     return WindowDescriber::tr("exactly %1").arg(amount);
-}
-
-std::function<void(const QAccessibleEvent&)>& announcementWatcher() {
-    static std::function<void(const QAccessibleEvent&)> watcher;
-    return watcher;
 }
 
 // Sets a description only when it changes: each change is an event for the screen reader.
@@ -212,17 +208,9 @@ void WindowDescriber::announceWarnings() {
     settlePending_ = false;
     for (Warning& warning : warnings_) {
         const bool shown = warning.widget->isVisible();
-        if (shown && !warning.announced) {
-            QAccessibleEvent alert(warning.widget, QAccessible::Alert);
-            if (announcementWatcher()) announcementWatcher()(alert);
-            QAccessible::updateAccessibility(&alert);
-        }
+        if (shown && !warning.announced) announce(warning.widget);
         warning.announced = shown;
     }
-}
-
-void watchAnnouncements(std::function<void(const QAccessibleEvent&)> watcher) {
-    announcementWatcher() = std::move(watcher);
 }
 
 }  // namespace arcwright

@@ -5,13 +5,12 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <vector>
 
 #include "app/calculator/form1_controls.h"
+#include "app/widgets/announce.h"  // watchAnnouncements, for the tests that listen
 
 class QAbstractButton;
-class QAccessibleEvent;
 class QRadioButton;
 class QWidget;
 
@@ -66,10 +65,5 @@ class WindowDescriber : public QObject {
     std::vector<Warning> warnings_;
     bool settlePending_ = false;
 };
-
-// Sees every warning announcement just before it goes to the platform's accessibility
-// bridge; an empty function stops watching. The bridge only passes events on while an
-// assistive tool listens, so this is how a test hears them.
-void watchAnnouncements(std::function<void(const QAccessibleEvent&)> watcher);
 
 }  // namespace arcwright
