@@ -31,19 +31,20 @@ SawSetUp sawSetUp(const PlanRequest& request, const PlanResult& result) {
 }
 
 void PassSteps::follow(std::vector<PlanPass> passes, const SawSetUp& setUp) {
-    if (passes.empty()) {
-        cuttable_ = false;  // hold the schedule and its count for when the plan comes back
+    if (!passes.empty()) setUp_ = setUp;
+    if (sameSchedule(passes_, passes)) {
+        passes_ = std::move(passes);  // the new numbers, whatever rounding they differ by
         return;
     }
-    cuttable_ = true;
-    setUp_ = setUp;
-    if (passes_.empty()) {
-        position_ = 0;  // the first schedule: nothing to start over
-    } else if (!sameSchedule(passes_, passes)) {
+    if (held_ && sameSchedule(held_->passes, passes)) {
+        position_ = held_->position;  // back to the schedule being worked
+        held_.reset();
+    } else {
+        // The schedule being worked stays the one held while the planner passes through
+        // others. Before its first pass is made there is no count to lose or to speak of.
+        if (!held_ && position_ > 0) held_ = Held{passes_, position_};
         position_ = 0;
-        startedOver_ = true;
     }
-    // The same schedule takes the new numbers too, whatever rounding they differ by.
     passes_ = std::move(passes);
 }
 
@@ -70,7 +71,7 @@ bool PassSteps::moveTo(int position) {
     const int to = std::clamp(position, 0, count());
     if (to == position_) return false;
     position_ = to;
-    startedOver_ = false;
+    held_.reset();  // this is the schedule being worked now
     return true;
 }
 

@@ -6,6 +6,7 @@
 // Working a pass schedule at the saw: which pass is next, how far the blade goes up for
 // it, and keeping that count while the planner works the plan out again. No Qt, no text.
 
+#include <optional>
 #include <vector>
 
 #include "plan/cove_plan.h"
@@ -13,10 +14,11 @@
 namespace arcwright {
 
 // Two schedules are the same when they have as many passes and every pass's blade height
-// and cove width agree to within this: half the last decimal the planner shows in inches.
-// Rounding in a change of unit keeps the count; any change that shows in a number starts
-// the passes over.
-inline constexpr double kSameLength = 0.00005;  // inches
+// and cove width agree to within this: far below the 1/64 in. a blade is set to, far above
+// the rounding of the planner's boxes when it changes unit (a thousandth of a millimetre a
+// box). Any change a woodworker makes on purpose starts the passes over; rewriting the
+// same plan in other units does not.
+inline constexpr double kSameLength = 0.001;  // inches
 
 bool sameSchedule(const std::vector<PlanPass>& a, const std::vector<PlanPass>& b);
 
@@ -38,17 +40,20 @@ enum class PassState { Done, Current, ToCome };
 
 // The count of a schedule being cut. The position runs from 0 (the first pass is next) to
 // count() (every pass is made). A schedule the planner hands over again unchanged keeps
-// the position; a different one starts over and says so until the next move. While the
-// plan cannot be cut (an empty schedule) the last schedule and its position are held, so
-// that the same schedule coming back carries on where it was.
+// the position; a different one starts over, and says so until the next move when passes
+// had been made. The schedule that was being worked is held with its position until a pass
+// of another is stepped through: a plan typed key by key through other values ("0.6" on
+// the way to "0.625"), or through one that cannot be cut, carries on where it was once it
+// is the same again.
 class PassSteps {
   public:
-    // The planner's schedule as it stands now, with the set-up that cuts it.
+    // The planner's schedule as it stands now (empty while the plan cannot be cut), with the
+    // set-up that cuts it.
     void follow(std::vector<PlanPass> passes, const SawSetUp& setUp);
 
-    // Passes of the schedule in hand; 0 while the plan cannot be cut.
-    int count() const { return cuttable_ ? static_cast<int>(passes_.size()) : 0; }
+    int count() const { return static_cast<int>(passes_.size()); }
     const std::vector<PlanPass>& passes() const { return passes_; }
+    // The set-up of the last schedule that had passes.
     const SawSetUp& setUp() const { return setUp_; }
     int position() const { return position_; }
     bool finished() const { return count() > 0 && position_ == count(); }
@@ -59,9 +64,9 @@ class PassSteps {
     double rise() const;
     // The current pass is the last: its blade height is the cove's depth.
     bool atFinalHeight() const { return current() && position_ == count() - 1; }
-    // The last schedule handed over differed from the one before and the count started
-    // over; true until the next move.
-    bool startedOver() const { return startedOver_; }
+    // The schedule in hand replaced a different one on which passes had been made, and the
+    // count started over; true until the next move. Never while there are no passes.
+    bool startedOver() const { return held_.has_value() && count() > 0; }
     PassState stateOf(int index) const;
 
     // Each returns whether the position moved.
@@ -73,11 +78,15 @@ class PassSteps {
   private:
     bool moveTo(int position);
 
-    std::vector<PlanPass> passes_;  // the last schedule that had passes
+    struct Held {
+        std::vector<PlanPass> passes;
+        int position = 0;
+    };
+
+    std::vector<PlanPass> passes_;
     SawSetUp setUp_;
-    bool cuttable_ = false;
     int position_ = 0;
-    bool startedOver_ = false;
+    std::optional<Held> held_;  // the schedule worked before this one, nothing done on this
 };
 
 // Which outlines a drawing of a long schedule shows, so that it stays readable: every

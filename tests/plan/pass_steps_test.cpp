@@ -46,7 +46,7 @@ struct SameRow {
 
 class SameSchedule : public testing::TestWithParam<SameRow> {};
 
-TEST_P(SameSchedule, ComparesHeightsAndWidthsToAHalfTenThousandth) {
+TEST_P(SameSchedule, ComparesHeightsAndWidthsToAThousandth) {
     const std::vector<PlanPass> before = solved(workedExample()).passes;
     ASSERT_EQ(before.size(), 10u);
     std::vector<PlanPass> after = before;
@@ -60,9 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         SameRow{"a_copy", [](auto&) {}, true},
         SameRow{"rounding_in_a_height", [](auto& p) { p[4].bladeHeight += 1e-12; }, true},
-        SameRow{"width_within_the_tolerance", [](auto& p) { p[9].coveWidth -= 4e-5; }, true},
-        SameRow{"height_a_ten_thousandth_up", [](auto& p) { p[4].bladeHeight += 1e-4; }, false},
-        SameRow{"width_a_thousandth_less", [](auto& p) { p[0].coveWidth -= 1e-3; }, false},
+        SameRow{"width_within_a_thousandth", [](auto& p) { p[9].coveWidth -= 9e-4; }, true},
+        SameRow{"height_two_thousandths_up", [](auto& p) { p[4].bladeHeight += 2e-3; }, false},
+        SameRow{"width_two_thousandths_less", [](auto& p) { p[0].coveWidth -= 2e-3; }, false},
+        SameRow{"a_sixty_fourth_deeper", [](auto& p) { p[9].bladeHeight += 1.0 / 64; }, false},
         SameRow{"one_pass_more",
                 [](auto& p) {
                     p.push_back(p.back());
@@ -81,13 +82,18 @@ TEST(SameSchedule, TwoEmptySchedulesAreTheSame) {
     EXPECT_TRUE(sameSchedule({}, {}));
 }
 
-// The planner switched to millimetres rewrites its boxes ("76.2 mm", "15.875 mm") and reads
-// them back: the schedule it works out is the same one.
-TEST(SameSchedule, TheSameCoveTypedInMillimetres) {
-    const auto mm = [](const char* text) { return *readLength(text, LengthUnit::Millimetre); };
+// The planner switched to millimetres rewrites its boxes as it shows them ("76.2 mm",
+// "1.588 mm") and reads them back: the schedule it works out is the same one.
+TEST(SameSchedule, TheSameCoveRewrittenInMillimetres) {
     const PlanRequest inches = workedExample();
-    const PlanRequest metric{mm("76.2"),  mm("15.875"), mm("114.3"), mm("31.75"),
-                             mm("254.0"), mm("3.175"),  mm("1.5875")};
+    const auto rewritten = [](double length) {
+        return *readLength(lengthBoxText(length, LengthUnit::Millimetre), LengthUnit::Millimetre);
+    };
+    const PlanRequest metric{rewritten(inches.coveWidth),     rewritten(inches.coveDepth),
+                             rewritten(inches.boardWidth),    rewritten(inches.boardThickness),
+                             rewritten(inches.bladeDiameter), rewritten(inches.kerf),
+                             rewritten(inches.passDepth)};
+    ASSERT_NE(metric.passDepth, inches.passDepth);  // 1/16 in. is 1.5875 mm, not 1.588
     EXPECT_TRUE(sameSchedule(solved(inches).passes, solved(metric).passes));
 }
 
@@ -241,48 +247,84 @@ TEST(Follow, AChangedScheduleStartsOverAndSaysSoUntilTheNextMove) {
     EXPECT_FALSE(steps.startedOver());
 }
 
-TEST(Follow, AStartOverFromTheFirstPassIsStillSaid) {
+// The planner works the plan out on every keystroke from the moment it opens: until a pass
+// is made there is no count to start over, and nothing to say about it.
+TEST(Follow, BeforeThePassesAreStartedThereIsNoStartingOver) {
     PassSteps steps = following(workedExample());
     PlanRequest finer = workedExample(1.0 / 32);
     const PlanResult changed = solve(finer);
     steps.follow(changed.passes, sawSetUp(finer, changed));
-    EXPECT_TRUE(steps.startedOver());
+    EXPECT_FALSE(steps.startedOver());
     EXPECT_EQ(steps.count(), 20);
+    steps.next();
+    steps.back();  // back at the first pass: nothing made
+    const PlanResult coarse = solve(workedExample());
+    steps.follow(coarse.passes, sawSetUp(workedExample(), coarse));
+    EXPECT_FALSE(steps.startedOver());
+    EXPECT_EQ(steps.count(), 10);
 }
 
 struct HoldRow {
     const char* name;
-    double comeBackDepth;  // the cove depth once the plan can be cut again
+    std::vector<double> through;  // cove depths the planner passes through; 0 cannot be cut
+    double comeBackDepth;         // and the one it ends on
     int position;
     bool startedOver;
 };
 
-class HoldWhileNotCuttable : public testing::TestWithParam<HoldRow> {};
+class Hold : public testing::TestWithParam<HoldRow> {};
 
-// A box typed through a value the planner cannot cut ("0" on the way to "0.625") leaves
-// no passes for a moment; the count waits for the schedule to come back.
-TEST_P(HoldWhileNotCuttable, KeepsTheCountForTheSameSchedule) {
+// A box retyped key by key passes through other plans, some of which cannot be cut
+// ("0" on the way to "0.625"); the count waits for the schedule being worked to come back.
+TEST_P(Hold, TheScheduleBeingWorkedUntilAnotherIsStepped) {
     const HoldRow& row = GetParam();
-    const PlanRequest r = workedExample();
-    PassSteps steps = following(r);
+    PassSteps steps = following(workedExample());
     for (int i = 0; i < 5; ++i) steps.next();
-    steps.follow({}, {});
-    EXPECT_EQ(steps.count(), 0);
-    EXPECT_EQ(steps.current(), nullptr);
-    EXPECT_FALSE(steps.next());
-    EXPECT_FALSE(steps.first());
-    PlanRequest back = r;
-    back.coveDepth = row.comeBackDepth;
-    const PlanResult result = solve(back);
-    steps.follow(result.passes, sawSetUp(back, result));
+    const auto handOver = [&](double depth) {
+        PlanRequest r = workedExample();
+        r.coveDepth = depth;
+        const PlanResult result = solve(r);
+        steps.follow(result.passes, sawSetUp(r, result));
+    };
+    for (const double depth : row.through) {
+        handOver(depth);
+        EXPECT_EQ(steps.position(), 0) << depth;
+        if (depth == 0) {
+            EXPECT_EQ(steps.count(), 0);
+            EXPECT_EQ(steps.current(), nullptr);
+            EXPECT_FALSE(steps.startedOver());  // nothing to start: the plan cannot be cut
+            EXPECT_FALSE(steps.next());
+        } else {
+            EXPECT_TRUE(steps.startedOver()) << depth;
+        }
+    }
+    handOver(row.comeBackDepth);
     EXPECT_EQ(steps.position(), row.position);
     EXPECT_EQ(steps.startedOver(), row.startedOver);
 }
 
-INSTANTIATE_TEST_SUITE_P(Schedules, HoldWhileNotCuttable,
-                         testing::Values(HoldRow{"the_same_comes_back", 0.625, 5, false},
-                                         HoldRow{"another_comes_instead", 0.5, 0, true}),
-                         rowName<HoldRow>);
+INSTANTIATE_TEST_SUITE_P(
+    Plans, Hold,
+    testing::Values(HoldRow{"through_one_that_cannot_be_cut", {0.0}, 0.625, 5, false},
+                    HoldRow{"typed_key_by_key", {0.0, 0.6, 0.62}, 0.625, 5, false},
+                    HoldRow{"another_comes_instead", {0.0}, 0.5, 0, true},
+                    HoldRow{"ends_on_another", {0.6, 0.62}, 0.75, 0, true}),
+    rowName<HoldRow>);
+
+TEST(Hold, AMoveOnTheNewScheduleLetsTheOldOneGo) {
+    PassSteps steps = following(workedExample());
+    for (int i = 0; i < 5; ++i) steps.next();
+    PlanRequest deeper = workedExample();
+    deeper.coveDepth = 0.75;
+    const PlanResult changed = solve(deeper);
+    steps.follow(changed.passes, sawSetUp(deeper, changed));
+    ASSERT_TRUE(steps.next());  // the woodworker cuts to the new plan
+    const PlanRequest r = workedExample();
+    const PlanResult again = solve(r);
+    steps.follow(again.passes, sawSetUp(r, again));
+    EXPECT_EQ(steps.position(), 0);
+    EXPECT_TRUE(steps.startedOver());
+}
 
 // ---- which outlines a long schedule draws ---------------------------------------------------
 
