@@ -114,6 +114,7 @@ void Planner::showResult() {
                                            request_.bladeDiameter, request_.kerf)
                              : std::vector<BoardEndPoint>{});
     showPasses();
+    sawSession_.follow(request_, result_, unit_, QString());  // the fence rule, once written
     apply_->setEnabled(result_.canCut());
     showWhetherPrintable();
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/planner/saw_session.h"
 #include "app/printing/print_hooks.h"
 #include "plan/cove_plan.h"
 #include "plan/length_text.h"
@@ -22,6 +23,7 @@ class QTableWidget;
 
 namespace arcwright {
 
+class AtTheSaw;
 class BoardEndView;
 
 class Planner : public QWidget {
@@ -63,6 +65,7 @@ class Planner : public QWidget {
     void showWhetherPrintable();
     void printTemplate();
     void previewTemplate();
+    void openAtTheSaw();
 
     QWidget& calculator_;
     std::array<LengthBox, 7> boxes_{};
@@ -80,11 +83,14 @@ class Planner : public QWidget {
     QPushButton* apply_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* preview_ = nullptr;
+    QPushButton* atSaw_ = nullptr;
 
     LengthUnit unit_ = LengthUnit::Inch;
     PlanRequest request_;
     PlanResult result_;
     PrintHooks printHooks_;
+    SawSession sawSession_;  // the count at the saw, kept while its view is closed
+    AtTheSaw* atTheSaw_ = nullptr;
 };
 
 }  // namespace arcwright
