@@ -323,9 +323,18 @@ void AtTheSaw::refresh() {
     pass_->setAccessibleDescription(texts_.spoken);
     back_->setEnabled(steps.count() > 0 && steps.position() > 0);
     next_->setEnabled(steps.count() > 0 && !steps.finished());
+    // A closed view keeps its words up to date for the count, and sizes its type and draws
+    // the board only once it is shown.
+    if (!isVisible()) return;
     scaleType();
     redraw();
     announceIfChanged();
+}
+
+void AtTheSaw::showEvent(QShowEvent* event) {
+    scaleType();
+    redraw();
+    QWidget::showEvent(event);
 }
 
 void AtTheSaw::redraw() {
