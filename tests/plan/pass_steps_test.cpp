@@ -181,27 +181,6 @@ TEST(PassSteps, RiseIsFromTheTableThenFromThePassBefore) {
     EXPECT_EQ(steps.rise(), 0.0);
 }
 
-TEST(PassSteps, OnePassIsAtFinalHeightFromTheTable) {
-    PassSteps steps = following(workedExample(0.625));
-    ASSERT_EQ(steps.count(), 1);
-    EXPECT_TRUE(steps.atFinalHeight());
-    EXPECT_DOUBLE_EQ(steps.rise(), 0.625);
-}
-
-TEST(PassSteps, StatesFollowThePosition) {
-    PassSteps steps = following(workedExample());
-    for (int i = 0; i < 3; ++i) steps.next();
-    for (int i = 0; i < steps.count(); ++i) {
-        const PassState want = i < 3    ? PassState::Done
-                               : i == 3 ? PassState::Current
-                                        : PassState::ToCome;
-        EXPECT_EQ(steps.stateOf(i), want) << i;
-    }
-    steps.last();
-    steps.next();
-    for (int i = 0; i < steps.count(); ++i) EXPECT_EQ(steps.stateOf(i), PassState::Done) << i;
-}
-
 TEST(PassSteps, NothingToWorkBeforeASchedule) {
     PassSteps steps;
     EXPECT_EQ(steps.count(), 0);

@@ -100,16 +100,6 @@ TEST(PassView, TheFaceIsOpenWhereThePassesMadeCutIt) {
     }
 }
 
-TEST(PassView, AllMadeLeavesNoCurrentPass) {
-    const PassSteps steps = schedule(0.0625, 10);
-    ASSERT_TRUE(steps.finished());
-    DisplayList dl;
-    drawPasses(dl, steps, {600, 300, 1}, kColours);
-    EXPECT_TRUE(inColour(dl, kColours.current).empty());
-    EXPECT_TRUE(inColour(dl, kColours.toCome).empty());
-    EXPECT_EQ(passesAt(levelDepths(dl, kColours.done, 1.25), steps, kExact).size(), 10u);
-}
-
 // 500 passes: the first, every 13th, the current (pass 251) and the last.
 TEST(PassView, ALongScheduleDrawsEveryNthOutline) {
     const PassSteps steps = schedule(0.00125, 250);

@@ -87,7 +87,8 @@ void AtTheSaw::createUi() {
     setAccessibleName(tr("At the Saw"));
     setAccessibleDescription(
         tr("One pass of the planned cove at a time. Space or Enter: next pass; Backspace: the "
-           "pass before; Home: the first pass; End: the last; F11: full screen; Escape: close."));
+           "pass before; Home: the first pass; End: the last; F11: full screen; Escape: out of "
+           "full screen, or close."));
 
     auto* layout = new QVBoxLayout(this);
     pass_ = line("sawPass", tr("Pass"), QString(), look::kWhite);
