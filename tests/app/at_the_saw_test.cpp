@@ -309,6 +309,7 @@ class AtTheSawTest : public QObject {
         for (QWidget* w : view->findChildren<QWidget*>()) {
             if (w->objectName().isEmpty()) continue;
             QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+            QVERIFY2(!w->accessibleDescription().isEmpty(), qPrintable(w->objectName()));
         }
     }
 

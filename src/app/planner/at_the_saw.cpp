@@ -192,12 +192,14 @@ void AtTheSaw::createSafetyNote() {
     safetyTitle_->setAlignment(Qt::AlignCenter);
     setColour(safetyTitle_, QPalette::WindowText, Qt::black);
     safetyTitle_->setAccessibleName(tr("Warning!"));
+    safetyTitle_->setAccessibleDescription(tr("The heading of the safety note."));
     safetyText_ = new QLabel(safetyNoteText(), safety_);
     safetyText_->setObjectName(QStringLiteral("sawSafetyText"));
     safetyText_->setWordWrap(true);
     safetyText_->setAlignment(Qt::AlignCenter);
     setColour(safetyText_, QPalette::WindowText, Qt::black);
     safetyText_->setAccessibleName(tr("Safety note"));
+    safetyText_->setAccessibleDescription(safetyNoteText());
     safetyOk_ = new QPushButton(tr("OK (Space)"), safety_);
     safetyOk_->setObjectName(QStringLiteral("sawSafetyOk"));
     safetyOk_->setFocusPolicy(Qt::NoFocus);
