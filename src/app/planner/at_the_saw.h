@@ -9,9 +9,8 @@
 
 #include <QWidget>
 
-#include "views/display_list.h"
-
 #include "app/planner/saw_words.h"
+#include "views/display_list.h"
 
 class QFrame;
 class QLabel;
