@@ -134,6 +134,21 @@ QStringList hugeSheetText(const QString& box, double value) {
     return sheetText(text);
 }
 
+// The text lines of one page of the PDF, counted from 1.
+QStringList pageTextLines(const QString& pdf, int page) {
+    const QString number = QString::number(page);
+    const ToolRun text =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), number,
+                                          QStringLiteral("-l"), number, pdf, "-"});
+    if (text.exitCode != 0) return {QStringLiteral("<pdftotext failed: %1>").arg(text.err)};
+    QStringList lines;
+    for (QString line : text.out.split(QLatin1Char('\n'))) {
+        line = line.simplified();
+        if (!line.isEmpty() && line != QLatin1String("\f")) lines << line;
+    }
+    return lines;
+}
+
 int pageCount(const QString& pdf) {
     const ToolRun info = run(QStringLiteral("pdfinfo"), {pdf});
     const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info.out);
@@ -290,6 +305,32 @@ struct Desk {
     }
 };
 
+// A document of two pages, as the fence template will print one: the set-up triangle, then
+// a sheet of the saw table's plan. Each page has its own text and drawing; the document
+// says it was printed only when the second page could be started and the whole ended.
+const QStringList kFirstPageText{QStringLiteral("Set-up triangle")};
+const QStringList kSecondPageText{QStringLiteral("Saw table, sheet 1 of 1")};
+
+bool drawTwoPages(SheetPrinter& page) {
+    page.setUnitPoints();
+    page.setFontName("Times New Roman");
+    page.setFontSize(15);
+    page.drawRectangle(0, 0, 288, 54);
+    page.setTextPosition(10, 180);
+    page.printText("Set-up triangle", true);
+    const bool next = page.newPage();
+    page.drawLine(0, 100, 400, 100);
+    page.setTextPosition(10, 180);
+    page.printText("Saw table, sheet 1 of 1", true);
+    return page.endDocument() && next;
+}
+
+void expectTwoPages(const QString& pdf) {
+    QCOMPARE(pageCount(pdf), 2);
+    QCOMPARE(pageTextLines(pdf, 1), kFirstPageText);
+    QCOMPARE(pageTextLines(pdf, 2), kSecondPageText);
+}
+
 QPushButton* printButton(const Form1& window) {
     auto* button = control<QPushButton>(window, "Command1");
     return button && button->isVisible() && button->isEnabled() ? button : nullptr;
@@ -317,10 +358,10 @@ void prepare(Form1& window, const QString& setup) {
 }
 
 // The job's PDF once it is complete, waiting up to 30 s.
-QString awaitPdf(const QString& pdf) {
+QString awaitPdf(const QString& pdf, int pages = 1) {
     const QDeadlineTimer deadline(30'000);
     while (!deadline.hasExpired()) {
-        if (QFileInfo::exists(pdf) && pageCount(pdf) == 1) return pdf;
+        if (QFileInfo::exists(pdf) && pageCount(pdf) == pages) return pdf;
         QTest::qWait(250);
     }
     return {};
@@ -1165,6 +1206,122 @@ class PrintTest : public QObject {
         QVERIFY(drawn);
         QCOMPARE(preview->pageCount(), 1);
         QVERIFY(dialog.printer()->outputFileName().isEmpty());
+    }
+
+    // A document of two pages comes out as two pages, each with its own text, whichever way
+    // it is printed: to a file named by the printer, to a file saved after the printer
+    // failed, to the default queue (drawn by a PDF writer), to a queue chosen in the dialog
+    // (Qt's printer into a spool file), and in a print preview.
+    void documentOfTwoPages_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("printer writing a file") << "file";
+        QTest::newRow("saved as PDF after a failure") << "saved";
+        QTest::newRow("default queue") << "default queue";
+        QTest::newRow("queue chosen in the dialog") << "chosen queue";
+        QTest::newRow("print preview") << "preview";
+    }
+    void documentOfTwoPages() {
+        QFETCH(QString, path);
+        const bool queue = path.endsWith(QLatin1String("queue"));
+        if (queue) {
+            if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
+            QFile::remove(queueOutput());  // the queue's latest job
+        }
+        if (path == QLatin1String("preview")) {
+            QPrintPreviewDialog dialog;
+            bool drawn = false;
+            connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                    [&](QPrinter* printer) { drawn = drawPageOn(*printer, drawTwoPages); });
+            auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+            QVERIFY(preview);
+            preview->updatePreview();
+            QVERIFY(drawn);
+            QCOMPARE(preview->pageCount(), 2);
+            return;
+        }
+        QWidget window;
+        const QString file = dir_->filePath(QStringLiteral("two pages.pdf"));
+        const QString unwritable = dir_->filePath(QStringLiteral("missing-folder/two pages.pdf"));
+        Desk desk;
+        PrintHooks hooks = desk.hooks();
+        if (path == QLatin1String("file")) {
+            hooks.defaultPrinter = [&] { return pdfPrinter(file); };
+        } else if (path == QLatin1String("saved")) {
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+            hooks.defaultPrinter = [&] { return pdfPrinter(unwritable); };
+            hooks.offerPdf = [](const QString&) { return true; };
+            hooks.choosePdfFile = [&](const QString&) { return file; };
+        } else if (path == QLatin1String("chosen queue")) {
+            hooks.defaultPrinter = [] {
+                return std::make_unique<QPrinter>(QPrinterInfo::printerInfo(queueName()),
+                                                  QPrinter::HighResolution);
+            };
+        }
+        auto* printing = new PagePrint(&window);  // the one printPage() then uses
+        std::optional<bool> printed;
+        connect(printing, &PagePrint::finished, [&](bool done) { printed = done; });
+        printPage(&window, hooks, QStringLiteral("Arcwright fence template"), drawTwoPages);
+        QTRY_VERIFY_WITH_TIMEOUT(printed.has_value(), 40'000);
+        QVERIFY(*printed);
+
+        QCOMPARE(desk.told, QStringList());
+        QCOMPARE(desk.dialogs, 0);
+        const QString pdf = queue ? awaitPdf(queueOutput(), 2) : file;
+        QVERIFY2(!pdf.isEmpty(), "no PDF of two pages came out of the queue");
+        expectTwoPages(pdf);
+    }
+
+    // Where the next page cannot be had, the document says so and is not taken for printed;
+    // a first page with nothing on it is still a page.
+    void newPageOnTheSheetPrinter_data() {
+        QTest::addColumn<QString>("when");
+        QTest::addColumn<bool>("started");  // what newPage() answers
+        QTest::addColumn<bool>("ended");    // what endDocument() answers
+        QTest::addColumn<int>("pages");     // in the file, -1: no file
+        QTest::newRow("after some drawing") << "drawn" << true << true << 2;
+        QTest::newRow("on an empty first page") << "empty" << true << true << 2;
+        QTest::newRow("after the document ended") << "ended" << false << true << 1;
+        QTest::newRow("file cannot be written") << "unwritable" << false << false << -1;
+    }
+    void newPageOnTheSheetPrinter() {
+        QFETCH(QString, when);
+        QFETCH(bool, started);
+        QFETCH(bool, ended);
+        QFETCH(int, pages);
+        const QString pdf = when == QLatin1String("unwritable")
+                                ? dir_->filePath(QStringLiteral("missing-folder/pages.pdf"))
+                                : dir_->filePath(QStringLiteral("pages.pdf"));
+        if (when == QLatin1String("unwritable")) {
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        }
+        const auto printer = pdfPrinter(pdf);
+        bool endedFirst = true;
+        std::optional<bool> answer;
+        {
+            QtSheetPrinter page(*printer);
+            page.setUnitPoints();
+            page.setFontName("Times New Roman");
+            page.setFontSize(15);
+            if (when != QLatin1String("empty")) {
+                page.setTextPosition(10, 180);
+                page.printText("Set-up triangle", true);
+            }
+            if (when == QLatin1String("ended")) endedFirst = page.endDocument();
+            answer = page.newPage();
+            page.setTextPosition(10, 180);
+            page.printText("Saw table, sheet 1 of 1", true);
+            QCOMPARE(page.endDocument() && endedFirst, ended);
+            QCOMPARE(page.failure().isEmpty(), ended);
+        }
+        QCOMPARE(*answer, started);
+        if (pages < 0) {
+            QVERIFY(!QFileInfo::exists(pdf));
+            return;
+        }
+        QCOMPARE(pageCount(pdf), pages);
+        QCOMPARE(pageTextLines(pdf, 1),
+                 when == QLatin1String("empty") ? QStringList() : kFirstPageText);
+        if (pages == 2) QCOMPARE(pageTextLines(pdf, 2), kSecondPageText);
     }
 
   private:

@@ -27,10 +27,11 @@ namespace arcwright {
 class QueueSpool;
 class QtSheetPrinter;
 
-// Draws one whole page in points (origin at the top left of the printable area, y down) and
-// returns page.endDocument(). It may run after the click that asked for it has returned
-// (once the print system has named its printer), so it must hold copies of everything it
-// reads rather than pointers into the window.
+// Draws a whole document in points (origin at the top left of the printable area, y down):
+// its first page, page.newPage() before each page after it, and returns what
+// page.endDocument() said (and false when a page could not be started). It may run after the
+// click that asked for it has returned (once the print system has named its printer), so it
+// must hold copies of everything it reads rather than pointers into the window.
 using DrawPage = std::function<bool(SheetPrinter& page)>;
 
 // Prints one page of any document from a window, without ever blocking the window:
