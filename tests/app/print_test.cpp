@@ -552,6 +552,17 @@ class LoopWatch {
     qint64 longestEnded_ = 0;
 };
 
+// Whether the shared library `file` (a name such as "libcups.so.2") is in this process.
+bool libraryLoaded(const QString& file) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly)) return false;
+    const QByteArray suffix = '/' + file.toUtf8();
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        if (line.trimmed().endsWith(suffix)) return true;
+    }
+    return false;
+}
+
 int threadCount() {
     return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
                                 .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
@@ -586,6 +597,29 @@ class PrintTest : public QObject {
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
+    }
+
+    // libcups, and the dozen libraries it brings, stay out of the program until the print
+    // server is first asked for something: opening the window and the planner leave it out.
+    // First of all, before any test touches Qt's printers (whose print system plugin links
+    // libcups itself).
+    void printSystemOpenedOnFirstUse() {
+        const QString library = QString::fromLatin1(kCupsLibraryFile);
+        QVERIFY2(!libraryLoaded(library), "libcups is in the program before the window opens");
+        const auto window = openWindow();
+        control<QPushButton>(*window, "CommandPlan")->click();
+        QVERIFY(window->findChild<Planner*>());
+        QCoreApplication::processEvents();
+        QVERIFY2(!libraryLoaded(library), "opening the window loaded libcups");
+
+        const EnvironmentOverride nowhere("CUPS_SERVER",
+                                          QFile::encodeName(dir_->filePath("none.sock")));
+        std::optional<DefaultQueue> found;
+        std::thread([&] {
+            found = findDefaultQueue({PrintClock::now() + std::chrono::seconds(5), {}});
+        }).join();
+        QCOMPARE(found->answer, ServerAnswer::NoServer);
+        QVERIFY2(libraryLoaded(library), "asking the print server did not open libcups");
     }
 
     void sheetOnPaper_data() {
