@@ -27,9 +27,20 @@ ServerAnswer whyNoAnswer(const PrintWait& wait) {
     return wait.stop.stop_requested() ? ServerAnswer::Stopped : ServerAnswer::NoAnswer;
 }
 
+// How long a connection waits for the server: the caller's deadline and stop request, and
+// whether libcups was told to give up a wait. A wait given up leaves libcups' last status
+// as it was before the request, so that is the only way to tell a request that went
+// unanswered from one that succeeded.
+struct Patience {
+    const PrintWait& wait;
+    bool ranOut = false;
+};
+
 // libcups asks this whenever a read or write has waited kPollSeconds: 1 waits on.
 int keepWaiting(http_t*, void* data) {
-    return expired(*static_cast<const PrintWait*>(data)) ? 0 : 1;
+    auto& patience = *static_cast<Patience*>(data);
+    patience.ranOut = patience.ranOut || expired(patience.wait);
+    return patience.ranOut ? 0 : 1;
 }
 
 // What is said when there is no libcups to ask with.
@@ -54,18 +65,17 @@ using Http = std::unique_ptr<http_t, HttpClose>;
 using Dest = std::unique_ptr<cups_dest_t, DestFree>;
 using Info = std::unique_ptr<cups_dinfo_t, InfoFree>;
 
-// A connection of our own to the server, so that every wait on it obeys `wait`.
-Http connect(const CupsLibrary& cups, const PrintWait& wait) {
+// A connection of our own to the server, so that every wait on it obeys `patience`.
+Http connect(const CupsLibrary& cups, Patience& patience) {
+    const PrintWait& wait = patience.wait;
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(wait.deadline - PrintClock::now());
     if (left.count() <= 0 || wait.stop.stop_requested()) return Http(nullptr, {&cups});
     Http http(cups.httpConnect2(cups.cupsServer(), cups.ippPort(), nullptr, AF_UNSPEC,
                                 cups.cupsEncryption(), 1, static_cast<int>(left.count()), nullptr),
               {&cups});
-    // `wait` outlives the connection: both live for one call of this file's functions.
-    if (http) {
-        cups.httpSetTimeout(http.get(), kPollSeconds, keepWaiting, const_cast<PrintWait*>(&wait));
-    }
+    // `patience` outlives the connection: both live for one call of this file's functions.
+    if (http) cups.httpSetTimeout(http.get(), kPollSeconds, keepWaiting, &patience);
     return http;
 }
 
@@ -96,7 +106,8 @@ DefaultQueue findDefaultQueue(const PrintWait& wait) {
         return found;
     }
     const CupsLibrary& cups = *library;
-    const Http http = connect(cups, wait);
+    Patience patience{wait};
+    const Http http = connect(cups, patience);
     if (!http) {
         found.answer = failure(wait, ServerAnswer::NoServer);
         return found;
@@ -152,7 +163,8 @@ JobReceipt submitJob(const QueueJob& job, const PrintWait& wait) {
         receipt.message = "the page could not be read back";
         return receipt;
     }
-    const Http http = connect(cups, wait);
+    Patience patience{wait};
+    const Http http = connect(cups, patience);
     if (!http) {
         receipt.answer = failure(wait, ServerAnswer::NoServer);
         return receipt;
@@ -209,8 +221,13 @@ JobReceipt submitJob(const QueueJob& job, const PrintWait& wait) {
             break;
         }
     }
-    if (cups.cupsFinishDestDocument(http.get(), dest.get(), info.get()) >
-        IPP_STATUS_OK_EVENTS_COMPLETE) {
+    const ipp_status_t finished = cups.cupsFinishDestDocument(http.get(), dest.get(), info.get());
+    // A server that fell silent with the whole page in hand has not said it took it.
+    if (patience.ranOut) {
+        receipt.answer = whyNoAnswer(wait);
+        return receipt;
+    }
+    if (finished > IPP_STATUS_OK_EVENTS_COMPLETE) {
         JobReceipt r = refused(ServerAnswer::Refused);
         if (!expired(wait)) cancel();
         return r;
