@@ -23,9 +23,8 @@ std::optional<CupsLibrary> open() {
     const bool complete =
         find(library, "cupsServer", c.cupsServer) &&
         find(library, "cupsEncryption", c.cupsEncryption) && find(library, "ippPort", c.ippPort) &&
-        find(library, "httpConnect2", c.httpConnect2) &&
-        find(library, "httpSetTimeout", c.httpSetTimeout) &&
-        find(library, "httpGetFd", c.httpGetFd) && find(library, "httpClose", c.httpClose) &&
+        find(library, "httpConnect2", c.httpConnect2) && find(library, "httpGetFd", c.httpGetFd) &&
+        find(library, "httpClose", c.httpClose) &&
         find(library, "httpAssembleURIf", c.httpAssembleURIf) &&
         find(library, "cupsLastErrorString", c.cupsLastErrorString) &&
         find(library, "cupsGetNamedDest", c.cupsGetNamedDest) &&

@@ -20,7 +20,6 @@ struct CupsLibrary {
     decltype(&::cupsEncryption) cupsEncryption = nullptr;
     decltype(&::ippPort) ippPort = nullptr;
     decltype(&::httpConnect2) httpConnect2 = nullptr;
-    decltype(&::httpSetTimeout) httpSetTimeout = nullptr;
     decltype(&::httpGetFd) httpGetFd = nullptr;
     decltype(&::httpClose) httpClose = nullptr;
     decltype(&::httpAssembleURIf) httpAssembleURIf = nullptr;

@@ -6,17 +6,18 @@
 #include <sys/socket.h>
 
 #include <array>
+#include <atomic>
+#include <condition_variable>
 #include <cstdio>
-#include <functional>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 #include "printserver/cups_library.h"
 
 namespace arcwright {
 namespace {
 
-// How often a blocked libcups call looks at the deadline and the stop request.
-constexpr double kPollSeconds = 0.05;
 constexpr double kPointsPerHundredthMm = 72.0 / 2540.0;
 
 bool expired(const PrintWait& wait) {
@@ -27,21 +28,42 @@ ServerAnswer whyNoAnswer(const PrintWait& wait) {
     return wait.stop.stop_requested() ? ServerAnswer::Stopped : ServerAnswer::NoAnswer;
 }
 
-// How long a connection waits for the server: the caller's deadline and stop request, and
-// whether libcups was told to give up a wait. A wait given up leaves libcups' last status
-// as it was before the request, so that is the only way to tell a request that went
-// unanswered from one that succeeded.
-struct Patience {
-    const PrintWait& wait;
-    bool ranOut = false;
-};
+// Ends every wait on a connection once the caller's deadline passes or it asks to stop,
+// whichever comes first, by shutting the connection's socket down: a read or write blocked
+// in libcups then returns at once. libcups' own timeout cannot serve: it also gives up an
+// answer whose body comes more than one timeout after its first line, so a busy server
+// looks like a silent one. The watch ends before the connection closes, so it never
+// touches a closed (or reused) socket.
+class Watch {
+  public:
+    Watch(int socket, const PrintWait& wait)
+        : thread_([this, socket, &wait](std::stop_token done) { watch(socket, wait, done); }) {}
+    Watch(const Watch&) = delete;
+    Watch& operator=(const Watch&) = delete;
 
-// libcups asks this whenever a read or write has waited kPollSeconds: 1 waits on.
-int keepWaiting(http_t*, void* data) {
-    auto& patience = *static_cast<Patience*>(data);
-    patience.ranOut = patience.ranOut || expired(patience.wait);
-    return patience.ranOut ? 0 : 1;
-}
+    // Whether the deadline or the stop request cut a wait short. libcups keeps the status of
+    // the request before one cut short, so this is what tells it from a request answered.
+    bool cutShort() const { return cutShort_; }
+
+  private:
+    void watch(int socket, const PrintWait& wait, const std::stop_token& done) {
+        // The caller's stop request wakes the watch, as the end of the call does.
+        const std::stop_callback stopped(wait.stop, [this] {
+            const std::lock_guard lock(mutex_);
+            woken_.notify_all();
+        });
+        std::unique_lock lock(mutex_);
+        woken_.wait_until(lock, done, wait.deadline, [&] { return wait.stop.stop_requested(); });
+        if (done.stop_requested()) return;
+        cutShort_ = true;
+        shutdown(socket, SHUT_RDWR);
+    }
+
+    std::mutex mutex_;
+    std::condition_variable_any woken_;
+    std::atomic<bool> cutShort_{false};
+    std::jthread thread_;  // last: it starts once the rest is there, and ends first
+};
 
 // What is said when there is no libcups to ask with.
 std::string noLibrary() {
@@ -65,29 +87,15 @@ using Http = std::unique_ptr<http_t, HttpClose>;
 using Dest = std::unique_ptr<cups_dest_t, DestFree>;
 using Info = std::unique_ptr<cups_dinfo_t, InfoFree>;
 
-// A connection of our own to the server, so that every wait on it obeys `patience`.
-Http connect(const CupsLibrary& cups, Patience& patience) {
-    const PrintWait& wait = patience.wait;
+// A connection of our own to the server, within what is left of `wait`.
+Http connect(const CupsLibrary& cups, const PrintWait& wait) {
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(wait.deadline - PrintClock::now());
     if (left.count() <= 0 || wait.stop.stop_requested()) return Http(nullptr, {&cups});
-    Http http(cups.httpConnect2(cups.cupsServer(), cups.ippPort(), nullptr, AF_UNSPEC,
-                                cups.cupsEncryption(), 1, static_cast<int>(left.count()), nullptr),
-              {&cups});
-    // `patience` outlives the connection: both live for one call of this file's functions.
-    if (http) cups.httpSetTimeout(http.get(), kPollSeconds, keepWaiting, &patience);
-    return http;
-}
-
-// A stop request wakes a wait at once: some of libcups' waits look at keepWaiting only
-// once a second, but none outlasts its socket being shut down. The callback is gone before
-// the connection closes, so it never touches a closed (or reused) socket.
-std::stop_callback<std::function<void()>> wakeOnStop(const CupsLibrary& cups, const Http& http,
-                                                     const PrintWait& wait) {
-    const int socket = cups.httpGetFd(http.get());
-    return std::stop_callback<std::function<void()>>(wait.stop, [socket] {
-        if (socket >= 0) shutdown(socket, SHUT_RDWR);
-    });
+    return Http(
+        cups.httpConnect2(cups.cupsServer(), cups.ippPort(), nullptr, AF_UNSPEC,
+                          cups.cupsEncryption(), 1, static_cast<int>(left.count()), nullptr),
+        {&cups});
 }
 
 // What a failed request says: the deadline and the stop request before the server's words.
@@ -106,13 +114,12 @@ DefaultQueue findDefaultQueue(const PrintWait& wait) {
         return found;
     }
     const CupsLibrary& cups = *library;
-    Patience patience{wait};
-    const Http http = connect(cups, patience);
+    const Http http = connect(cups, wait);
     if (!http) {
         found.answer = failure(wait, ServerAnswer::NoServer);
         return found;
     }
-    const auto wake = wakeOnStop(cups, http, wait);
+    const Watch watch(cups.httpGetFd(http.get()), wait);
     const Dest dest(cups.cupsGetNamedDest(http.get(), nullptr, nullptr), {&cups});
     if (!dest) {
         found.answer = failure(wait, ServerAnswer::NotFound);
@@ -163,13 +170,12 @@ JobReceipt submitJob(const QueueJob& job, const PrintWait& wait) {
         receipt.message = "the page could not be read back";
         return receipt;
     }
-    Patience patience{wait};
-    const Http http = connect(cups, patience);
+    const Http http = connect(cups, wait);
     if (!http) {
         receipt.answer = failure(wait, ServerAnswer::NoServer);
         return receipt;
     }
-    const auto wake = wakeOnStop(cups, http, wait);
+    const Watch watch(cups.httpGetFd(http.get()), wait);
     // The queue by its address on this server. Asking the server for it by name would, on a
     // server that stopped answering, fall back on a search through libcups' own connection,
     // which waits a minute and cannot be stopped. An instance ("queue/instance") is a set of
@@ -223,7 +229,7 @@ JobReceipt submitJob(const QueueJob& job, const PrintWait& wait) {
     }
     const ipp_status_t finished = cups.cupsFinishDestDocument(http.get(), dest.get(), info.get());
     // A server that fell silent with the whole page in hand has not said it took it.
-    if (patience.ranOut) {
+    if (watch.cutShort()) {
         receipt.answer = whyNoAnswer(wait);
         return receipt;
     }

@@ -278,8 +278,8 @@ IppMessage answer(const IppMessage& request, std::uint16_t status, std::vector<I
 }
 
 FakePrintServer::FakePrintServer(Transport transport, const std::string& folder,
-                                 Responder responder)
-    : responder_(std::move(responder)) {
+                                 Responder responder, std::chrono::milliseconds pauseBeforeBody)
+    : responder_(std::move(responder)), pauseBeforeBody_(pauseBeforeBody) {
     if (pipe(wake_) != 0) return;
     if (transport == Transport::UnixSocket) {
         socketPath_ = folder + "/print.sock";
@@ -379,7 +379,14 @@ void FakePrintServer::talk(int client) {
             "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\n"
             "Content-Length: " +
             std::to_string(body.size()) + "\r\n\r\n";
-        if (!connection.send(head + body)) return;
+        if (pauseBeforeBody_.count() == 0) {
+            if (!connection.send(head + body)) return;
+            continue;
+        }
+        if (!connection.send(head)) return;
+        pollfd wake{wake_[0], POLLIN, 0};
+        if (poll(&wake, 1, static_cast<int>(pauseBeforeBody_.count())) != 0) return;
+        if (!connection.send(body)) return;
     }
 }
 

@@ -9,6 +9,7 @@
 // uses: attribute groups of plain values, a document after them, HTTP bodies by length or
 // in chunks.
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -96,8 +97,10 @@ class FakePrintServer {
     // that connection.
     using Responder = std::function<std::optional<IppMessage>(const IppMessage& request)>;
 
-    // Listens in `folder` (the Unix socket) or on a free loopback port.
-    FakePrintServer(Transport transport, const std::string& folder, Responder responder);
+    // Listens in `folder` (the Unix socket) or on a free loopback port. Each answer's body
+    // follows its HTTP head after `pauseBeforeBody`, as from a server busy with other work.
+    FakePrintServer(Transport transport, const std::string& folder, Responder responder,
+                    std::chrono::milliseconds pauseBeforeBody = {});
     ~FakePrintServer();
     FakePrintServer(const FakePrintServer&) = delete;
     FakePrintServer& operator=(const FakePrintServer&) = delete;
@@ -115,6 +118,7 @@ class FakePrintServer {
     void record(const IppMessage& request);
 
     Responder responder_;
+    std::chrono::milliseconds pauseBeforeBody_;
     std::string address_;
     std::string socketPath_;
     int listener_ = -1;
