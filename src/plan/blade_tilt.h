@@ -17,9 +17,10 @@
 //   that looks up).
 // - Between passes the arbor rises as a tilting saw raises it, in the blade's own tilted
 //   plane: the blade meets the table along the same line at every height, each pass lies
-//   inside the next, and the point under the top of the blade moves h · tan β off the blade
-//   line as it rises. (Raising the blade straight up instead would move the slot and cut
-//   the first passes past the last pass's far wall.)
+//   inside the next, and the point under the top of the blade moves tan β off the blade
+//   line, toward the lean, for every inch the blade rises. (A blade raised straight up
+//   would move its slot, and at small fence angles the early passes would cut past the
+//   finished cove's far wall.)
 // - The board lies face down, flat on the table, and is fed along a straight fence at θ to
 //   the blade line; the cut seen in its end is the blade projected along the feed, and the
 //   cove is the part of that shape above the table.

@@ -68,7 +68,6 @@ TiltedEdges TiltedSection::edges(const FenceAngleTerms& a) const {
 
     const double tau =
         std::clamp((h_ - r_ * (1 - a.reachingCentre) * cb_) / sb_, 0.0, kerfAtTable_);
-    out.slice = tau;
     out.fenceSideX = ct * (upperFace - tau / cb_) - st * halfChord(tau);
     return out;
 }
@@ -80,7 +79,7 @@ TiltedFarthest TiltedSection::farthest(const FenceAngleTerms& a) const {
     // The blade's outline seen along the feed reaches farthest across where its rim's
     // tangent runs square to the face: on the lower face's rim toward the fence, on the
     // upper face's rim the other way, at the rim angle α* from the top with
-    // cos α* = sin β cos θ / ρ2.
+    // cos α* = sin β cos θ / ρ2, ρ2 = √(sin² β cos² θ + sin² θ).
     const double rho2 = std::sqrt(sb_ * sb_ * ct * ct + st * st);
     const double cosStar = rho2 > 0 ? sb_ * ct / rho2 : 1.0;
     out.fenceSideX = ct * (r_ * sb_ - k_ / 2 * cb_) - r_ * rho2;

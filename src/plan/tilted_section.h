@@ -28,7 +28,6 @@ namespace arcwright {
 struct TiltedEdges {
     double fenceSideX = 0.0;  // the fence-side edge at the face (negative)
     double farSideX = 0.0;    // the far-side edge at the face (positive)
-    double slice = 0.0;       // τ of the slice that makes the fence-side edge
 };
 
 // The farthest each wall reaches across, anywhere in the blade's outline, and how deep: a
@@ -77,8 +76,8 @@ class TiltedSection {
     TiltedEdges edges(const FenceAngleTerms& angle) const;
     TiltedFarthest farthest(const FenceAngleTerms& angle) const;
 
-    // The point of the board end under the blade's highest point (the top of the upper
-    // face's rim): the cove's deepest, x from the middle of the highest tooth.
+    // Where the blade's highest point, the top of the upper face's rim, passes through the
+    // board end: the cove's deepest point, x from the middle of the highest tooth.
     double deepestX(double cosAngle) const { return k_ / 2 * cb_ * cosAngle; }
 
   private:
