@@ -168,10 +168,11 @@ void drawTemplateBoardEnd(SheetPrinter& printer, const FenceTemplate& page, cons
     place.right = end.left + end.widthPoints;
     place.face = end.face;
     place.back = end.top;
+    std::vector<BoardEndPlace::Point> cove;
     for (const BoardEndPoint& p : page.coveOutline) {
-        place.cove.push_back(
-            {end.centre + p.x * kPointsPerInch, end.face - p.depth * kPointsPerInch});
+        cove.push_back({end.centre + p.x * kPointsPerInch, end.face - p.depth * kPointsPerInch});
     }
+    place.cove = cove;
     if (place.cove.size() >= 2) {
         place.mouthLeft = std::min(place.cove.front().x, place.cove.back().x);
         place.mouthRight = std::max(place.cove.front().x, place.cove.back().x);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #include "arcwright_version.h"
 #include "geometry/cove_outline.h"
@@ -96,11 +97,13 @@ void drawSheetBoardEnd(SheetPrinter& printer, const SheetValues& values) {
     place.right = paper(toPaper(values.boardWidth));
     place.face = paper(toPaper(values.boardThickness));
     const SheetOutline outline(values);
-    place.cove.reserve(static_cast<std::size_t>(outline.pointCount()));
+    std::vector<BoardEndPlace::Point> cove;
+    cove.reserve(static_cast<std::size_t>(outline.pointCount()));
     for (int k = 1; k <= outline.pointCount(); ++k) {
         const PaperPoint point = outline.point(k);
-        place.cove.push_back({paper(point.x), paper(point.y)});
+        cove.push_back({paper(point.x), paper(point.y)});
     }
+    place.cove = cove;
     BoardEndLook look;
     look.face = BoardEndLook::Face::Whole;
     drawBoardEnd(printer, place, look);

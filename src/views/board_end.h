@@ -4,7 +4,7 @@
 #pragma once
 
 #include <optional>
-#include <vector>
+#include <span>
 
 #include "views/canvas.h"
 #include "views/clip.h"
@@ -30,8 +30,8 @@ struct BoardEndPlace {
     double face = 0;  // y of the face the cove is cut into, and of the back
     double back = 0;
     // The cove's outline, drawn as a line from point to point; a point that is not finite
-    // leaves out the two lines that meet it.
-    std::vector<Point> cove;
+    // leaves out the two lines that meet it. The caller's points, kept for the drawing.
+    std::span<const Point> cove;
     // Where the cove's mouth opens in the face, for the faces that show it; none while the
     // two are the same.
     double mouthLeft = 0;

@@ -36,18 +36,26 @@ void drawSawTable(Canvas& canvas, double inchesPerPixel, const FittedSurface& su
     canvas.setLineWidth(1);
 }
 
+std::vector<BoardEndPlace::Point> onTheBoard(double boardWidth, double boardThickness,
+                                             const std::vector<BoardEndPoint>& cove) {
+    const double half = boardWidth / 2;
+    std::vector<BoardEndPlace::Point> points;
+    points.reserve(cove.size());
+    for (const BoardEndPoint& p : cove) {
+        points.push_back({std::clamp(p.x, -half, half), std::min(p.depth, boardThickness)});
+    }
+    return points;
+}
+
 BoardEndPlace fittedPlace(double boardWidth, double boardThickness,
-                          const std::vector<BoardEndPoint>& cove) {
+                          std::span<const BoardEndPlace::Point> cove) {
     const double half = boardWidth / 2;
     BoardEndPlace place;
     place.left = -half;
     place.right = half;
     place.face = 0;
     place.back = boardThickness;
-    place.cove.reserve(cove.size());
-    for (const BoardEndPoint& p : cove) {
-        place.cove.push_back({std::clamp(p.x, -half, half), std::min(p.depth, boardThickness)});
-    }
+    place.cove = cove;
     if (!place.cove.empty()) {
         place.mouthLeft = std::min(place.cove.front().x, place.cove.back().x);
         place.mouthRight = std::max(place.cove.front().x, place.cove.back().x);
@@ -69,7 +77,8 @@ void drawPlannedBoardEnd(Canvas& canvas, double boardWidth, double boardThicknes
     look.wood = colours.wood;
     look.lines = colours.lines;
     look.width = static_cast<float>(line);
-    drawBoardEnd(canvas, fittedPlace(boardWidth, boardThickness, cove), look);
+    const auto points = onTheBoard(boardWidth, boardThickness, cove);
+    drawBoardEnd(canvas, fittedPlace(boardWidth, boardThickness, points), look);
 }
 
 }  // namespace arcwright

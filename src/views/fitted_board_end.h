@@ -37,10 +37,14 @@ double fitBoardEnd(Canvas& canvas, double boardWidth, double boardThickness,
 // The saw table as a line just under the face, across the surface but for its own width.
 void drawSawTable(Canvas& canvas, double inchesPerPixel, const FittedSurface& surface, Rgb colour);
 
+// The cove's outline kept within the board's end.
+std::vector<BoardEndPlace::Point> onTheBoard(double boardWidth, double boardThickness,
+                                             const std::vector<BoardEndPoint>& cove);
+
 // Where the board lies once fitted: its edges at ∓width / 2, its face at 0 and its back at
-// the thickness, with the cove's outline (clamped to the board) and its mouth in the face.
+// the thickness, with the cove's outline (onTheBoard) and its mouth in the face.
 BoardEndPlace fittedPlace(double boardWidth, double boardThickness,
-                          const std::vector<BoardEndPoint>& cove);
+                          std::span<const BoardEndPlace::Point> cove);
 
 // Clears the canvas and draws the planned cove: the table, then the board's end filled with
 // the cove cut out of it. Nothing without a board or a surface.

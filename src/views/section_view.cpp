@@ -15,8 +15,7 @@ SectionBoard sectionBoard(double boardWidth, double boardThickness, int drawScal
 
 void buildSectionOutline(const SectionBoard& board, int pointCount, const LevelTable& profileWidth,
                          SectionOutline& out) {
-    out.x.fill(0.0);
-    out.y.fill(0.0);
+    out.point.fill({});
     const CoveOutline outline(pointCount, {.throughLevelZero = true});
     const double k = board.k;
     const double y0 = board.faceY();
@@ -27,13 +26,11 @@ void buildSectionOutline(const SectionBoard& board, int pointCount, const LevelT
         if (side == Side::Left) {
             // Each point stands one level step deeper than its level, so the first is
             // already 0.005 in. inside the face.
-            out.y[p] = (level * kLevelStep) * k + y0;
-            out.x[p] = 4 * k - halfWidth;
+            out.point[p] = {4 * k - halfWidth, (level * kLevelStep) * k + y0};
         } else {
             // The right flank takes the height of the left flank's point at the same level;
             // level 0 has none, so its last point (centre line, y 0) is never drawn.
-            out.y[p] = out.y[level];
-            out.x[p] = 4 * k + halfWidth;
+            out.point[p] = {4 * k + halfWidth, out.point[level].y};
         }
     }
 }
@@ -52,10 +49,9 @@ void drawSection(Canvas& canvas, const SectionBoard& board, const SectionOutline
     if (n > 0) {
         // The mouth runs between the flanks' outer points; the outline itself stops one
         // point short on the right, where its table keeps an undrawn point of level 0.
-        place.mouthLeft = outline.x[1];
-        place.mouthRight = outline.x[2 * n - 1];
-        place.cove.reserve(static_cast<std::size_t>(2 * n - 1));
-        for (int i = 1; i <= 2 * n - 1; ++i) place.cove.push_back({outline.x[i], outline.y[i]});
+        place.mouthLeft = outline.point[1].x;
+        place.mouthRight = outline.point[2 * n - 1].x;
+        place.cove = std::span(outline.point).subspan(1, static_cast<std::size_t>(2 * n - 1));
     }
     canvas.clear();
     drawBoardEnd(canvas, place, look);

@@ -21,10 +21,9 @@ struct SectionBoard {
     double faceY() const { return 2 * k - td / 2; }
 };
 
-// Points 1..2N of the cove outline; point i is (x[i], y[i]).
+// Points 1..2N of the cove outline, in drawing units.
 struct SectionOutline {
-    OutlineTable x{};
-    OutlineTable y{};
+    std::array<BoardEndPlace::Point, kOutlineTableSize> point{};
 };
 
 // The board, centred on (4k, 2k).

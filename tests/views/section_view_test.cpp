@@ -46,18 +46,19 @@ TEST_P(SectionViewTest, BoardThenMouthThenOnePolyline) {
     expectLine(p[3], {left, top, left, c.faceY}, 0);
     EXPECT_EQ(p[4].colour, palette::kBrightWhite);
     expectLine(p[4], {c.mouthLeft, c.faceY, c.mouthRight, c.faceY}, 0.05);
-    EXPECT_NEAR(o.y[n], c.deepestY, 1e-6);
+    EXPECT_NEAR(o.point[n].y, c.deepestY, 1e-6);
     for (int i = 1; i <= 2 * n - 2; ++i) {
         EXPECT_FALSE(p[4 + i].colour.has_value());
-        expectLine(p[4 + i], {o.x[i], o.y[i], o.x[i + 1], o.y[i + 1]}, 1e-3);
+        expectLine(p[4 + i], {o.point[i].x, o.point[i].y, o.point[i + 1].x, o.point[i + 1].y},
+                   1e-3);
     }
     // The right flank mirrors the left one level higher and ends on empty level 0.
     for (int j = 1; j < n; ++j) {
-        ASSERT_EQ(o.y[n + j], o.y[n - j]) << j;
-        ASSERT_NEAR(o.x[n + j] - 4000, 4000 - o.x[n - j], 1e-6) << j;
+        ASSERT_EQ(o.point[n + j].y, o.point[n - j].y) << j;
+        ASSERT_NEAR(o.point[n + j].x - 4000, 4000 - o.point[n - j].x, 1e-6) << j;
     }
-    EXPECT_EQ(o.x[2 * n], 4000.0);
-    EXPECT_EQ(o.y[2 * n], 0.0);
+    EXPECT_EQ(o.point[2 * n].x, 4000.0);
+    EXPECT_EQ(o.point[2 * n].y, 0.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
