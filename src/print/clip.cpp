@@ -55,21 +55,26 @@ std::optional<Segment> clipSegment(const Segment& segment, const ClipBox& box) {
         const unsigned out = first ? out1 : out2;
         double x = 0.0;
         double y = 0.0;
+        unsigned edge = 0;  // the one edge this pass moves the end onto
         if ((out & (kLeft | kRight)) != 0) {
-            x = (out & kLeft) != 0 ? box.left : box.right;
+            edge = (out & kLeft) != 0 ? kLeft : kRight;
+            x = edge == kLeft ? box.left : box.right;
             y = y1 + (y2 - y1) * ((x - x1) / (x2 - x1));
         } else {
-            y = (out & kAbove) != 0 ? box.top : box.bottom;
+            edge = (out & kAbove) != 0 ? kAbove : kBelow;
+            y = edge == kAbove ? box.top : box.bottom;
             x = x1 + (x2 - x1) * ((y - y1) / (y2 - y1));
         }
+        // Only that edge's bit is known to be cleared: an end beyond a corner may still lie
+        // beyond the other edge once moved onto the first.
         if (first) {
             x1 = x;
             y1 = y;
-            out1 = outside(x1, y1, box) & ~out;
+            out1 = outside(x1, y1, box) & ~edge;
         } else {
             x2 = x;
             y2 = y;
-            out2 = outside(x2, y2, box) & ~out;
+            out2 = outside(x2, y2, box) & ~edge;
         }
     }
     return std::nullopt;
