@@ -206,7 +206,7 @@ class PlannerTest : public QObject {
     void switchesUnits() {
         Planner* planner = workedExample();
         choose(control<QRadioButton>(*planner, "planMillimetres"));
-        QCOMPARE(planner->unit(), LengthUnit::Millimetre);
+        QCOMPARE(planner->model().unit(), LengthUnit::Millimetre);
         QCOMPARE(box(*planner, "planCoveWidth")->text(), QStringLiteral("76.2 mm"));
         QCOMPARE(box(*planner, "planKerf")->text(), QStringLiteral("3.175 mm"));
         QCOMPARE(text(*planner, "planAngle"), QStringLiteral("36.8°"));

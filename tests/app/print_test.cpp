@@ -807,7 +807,7 @@ class PrintTest : public QObject {
         const QString pdf = awaitPdf(output);
         QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no PDF came out as %1").arg(output)));
         const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
-        const double theta = planner->result().angleDeg;
+        const double theta = planner->model().result().angleDeg;
         const auto found = measureTemplate(pdf, theta, 0.75 * 72.0);
         QVERIFY2(found, "no set-up triangle on the page");
         QVERIFY2(qAbs(found->fenceAngle - theta) < 0.1,

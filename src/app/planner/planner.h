@@ -10,8 +10,7 @@
 #include <array>
 
 #include "app/printing/print_hooks.h"
-#include "plan/cove_plan.h"
-#include "plan/length_text.h"
+#include "plan/planner_model.h"
 
 class QBoxLayout;
 class QLabel;
@@ -33,19 +32,17 @@ class Planner : public QWidget {
     // Takes the cove, board and blade height from the calculator's boxes as they are now.
     void fillFromCalculator();
 
-    const PlanRequest& request() const { return request_; }
-    const PlanResult& result() const { return result_; }
-    LengthUnit unit() const { return unit_; }
+    // What the window shows.
+    const PlannerModel& model() const { return model_; }
 
     // Where printing the template meets the desktop; empty hooks are the desktop's own.
     void setPrintHooks(PrintHooks hooks) { printHooks_ = std::move(hooks); }
 
   private:
-    // One input: its box, the words that name it, and the request field it fills.
+    // One input: its box and the words that name it.
     struct LengthBox {
         QLineEdit* edit = nullptr;
         QString name;
-        double PlanRequest::*field = nullptr;
     };
 
     void createUi();
@@ -55,17 +52,19 @@ class Planner : public QWidget {
     QWidget* createButtons();
     void connectEvents();
 
-    void recompute();
+    // Shows the model: the boxes, the results and the buttons.
+    void showModel();
+    void showBoxes();
     void showResult();
     void showPasses();
-    void switchUnit(LengthUnit unit);
+    void showNote();
     void applyToCalculator();
     void showWhetherPrintable();
     void printTemplate();
     void previewTemplate();
 
     QWidget& calculator_;
-    std::array<LengthBox, 7> boxes_{};
+    std::array<LengthBox, kPlanBoxCount> boxes_{};  // in PlanBox order
     QRadioButton* inches_ = nullptr;
     QRadioButton* millimetres_ = nullptr;
     QLabel* angle_ = nullptr;
@@ -81,9 +80,7 @@ class Planner : public QWidget {
     QPushButton* print_ = nullptr;
     QPushButton* preview_ = nullptr;
 
-    LengthUnit unit_ = LengthUnit::Inch;
-    PlanRequest request_;
-    PlanResult result_;
+    PlannerModel model_;
     PrintHooks printHooks_;
 };
 
