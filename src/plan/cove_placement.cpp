@@ -50,4 +50,12 @@ CovePlacement placeCove(double boardWidth, const CoveHalves& cove,
     return out;
 }
 
+std::vector<BoardEndPoint> placedOnBoard(std::vector<BoardEndPoint> outline,
+                                         const CovePlacement& placement, double boardWidth) {
+    const double shift = placement.fenceToDeepest - boardWidth / 2;
+    if (!std::isfinite(shift)) return outline;
+    for (BoardEndPoint& p : outline) p.x += shift;
+    return outline;
+}
+
 }  // namespace arcwright

@@ -8,6 +8,9 @@
 // leaves on either side. Lengths in inches. No Qt, no text: the window words the results.
 
 #include <optional>
+#include <vector>
+
+#include "plan/cove_outline.h"
 
 namespace arcwright {
 
@@ -50,5 +53,10 @@ struct CovePlacement {
 // side. Never gives a non-finite number, whatever it is given.
 CovePlacement placeCove(double boardWidth, const CoveHalves& cove,
                         std::optional<double> nearEdgeFromFence);
+
+// The cove's outline across the board end moved to where the cove was placed: x from the
+// board's centre line, negative toward the fence side, as the board-end drawings take it.
+std::vector<BoardEndPoint> placedOnBoard(std::vector<BoardEndPoint> outline,
+                                         const CovePlacement& placement, double boardWidth);
 
 }  // namespace arcwright

@@ -9,6 +9,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace arcwright {
 namespace {
@@ -117,6 +118,17 @@ TEST(Placing, OffersTheRangeThatKeepsAQuarterInch) {
     // A board too narrow for a quarter inch each side has no such range.
     const CovePlacement narrow = placeCove(3.25, kThreeInch, 0.125);
     EXPECT_GT(narrow.nearestOffset, narrow.farthestOffset);
+}
+
+// The board-end drawings take the outline from the board's centre line, fence side left.
+TEST(Placing, MovesTheOutlineToTheCovesPlace) {
+    const std::vector<BoardEndPoint> outline{{-1.5, 0.0}, {0.0, 0.625}, {1.5, 0.0}};
+    const auto centred = placedOnBoard(outline, placeCove(4.5, kThreeInch, std::nullopt), 4.5);
+    EXPECT_DOUBLE_EQ(centred.front().x, -1.5);
+    const auto nearFence = placedOnBoard(outline, placeCove(4.5, kThreeInch, 0.5), 4.5);
+    EXPECT_DOUBLE_EQ(nearFence.front().x, -2.25 + 0.5);  // half an inch in from the fence side
+    EXPECT_DOUBLE_EQ(nearFence.back().x, 2.25 - 1.0);
+    EXPECT_DOUBLE_EQ(nearFence[1].depth, 0.625);
 }
 
 }  // namespace
