@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -92,16 +93,45 @@ Footer footerOf(const SawPlan& plan, const std::string& key, const std::vector<s
 }
 
 // Rows or columns of windows `window` long that cover `extent`, each overlapping the next by
-// kSheetOverlap, and the slack the drawing is centred in.
+// kSheetOverlap, and how far before the drawing the first begins (within the slack the
+// tiles leave over). All in points along the row or column.
 struct Tiling {
     double count = 1.0;
-    double slack = 0.0;
+    double lead = 0.0;
 };
 
-Tiling tiling(double extent, double window) {
+// `centre` is where the centre point lies along the drawing's extent. The paper is lined up
+// with the blade there, so the seams keep as far from it as the slack allows; the drawing
+// is centred where that makes no difference.
+Tiling tiling(double extent, double window, double centre) {
     Tiling t;
     if (extent > window) t.count = std::ceil((extent - kSheetOverlap) / (window - kSheetOverlap));
-    t.slack = t.count * window - (t.count - 1.0) * kSheetOverlap - extent;
+    const double slack = std::max(0.0, t.count * window - (t.count - 1.0) * kSheetOverlap - extent);
+    t.lead = slack / 2.0;
+    if (t.count < 2.0) return t;
+    const double step = window - kSheetOverlap;
+    const auto clearance = [&](double lead) {
+        double nearest = std::numeric_limits<double>::infinity();
+        for (double seam = 1.0; seam < t.count; ++seam) {
+            const double from = seam * step - lead;  // the overlap strip, from the drawing's start
+            const double to = from + kSheetOverlap;
+            nearest = std::min(nearest, centre < from ? from - centre
+                                        : centre > to ? centre - to
+                                                      : 0.0);
+        }
+        return nearest;
+    };
+    constexpr int kTries = 20;
+    double best = clearance(t.lead);
+    for (int i = 0; i <= kTries; ++i) {
+        const double lead = slack * i / kTries;
+        const double clear = clearance(lead);
+        if (clear > best + 1e-9 ||
+            (clear > best - 1e-9 && std::abs(lead - slack / 2) < std::abs(t.lead - slack / 2))) {
+            best = clear;
+            t.lead = lead;
+        }
+    }
     return t;
 }
 
@@ -126,8 +156,8 @@ SawPlanLayout layOut(const SawPlan& plan, const PlanDrawing& drawing) {
             layout.fit = PlanFit::PageTooSmall;
             return layout;
         }
-        const Tiling across = tiling(width, window.width());
-        const Tiling down = tiling(height, window.height());
+        const Tiling across = tiling(width, window.width(), -drawing.left * kPointsPerInch);
+        const Tiling down = tiling(height, window.height(), drawing.back * kPointsPerInch);
         if (!(across.count * down.count <= static_cast<double>(kMostPlanSheets))) {
             layout.fit = PlanFit::TooManySheets;
             return layout;
@@ -146,9 +176,8 @@ SawPlanLayout layOut(const SawPlan& plan, const PlanDrawing& drawing) {
                 sheet.row = r + 1;
                 sheet.column = c + 1;
                 sheet.window = window;
-                sheet.topLeft = {
-                    drawing.left - across.slack / 2.0 / kPointsPerInch + c * stepAcross,
-                    drawing.back + down.slack / 2.0 / kPointsPerInch - r * stepDown};
+                sheet.topLeft = {drawing.left - across.lead / kPointsPerInch + c * stepAcross,
+                                 drawing.back + down.lead / kPointsPerInch - r * stepDown};
                 sheet.neighbourLeft = c > 0;
                 sheet.neighbourAbove = r > 0;
                 sheet.neighbourRight = c + 1 < layout.columns;

@@ -531,6 +531,19 @@ TEST_P(Tiled, SheetsOverlapAndTheirLinesRunOn) {
     EXPECT_GT(compared, 20u);
 }
 
+// The sheet lined up with the blade shows the centre point's cross whole, away from the
+// seams where sheets are glued over each other.
+TEST_P(Tiled, SomeSheetShowsTheWholeCentrePoint) {
+    const TiledRow& row = GetParam();
+    const SawPlan plan = planFor(row.setup, row.width, row.height);
+    const SawPlanLayout layout = layOutSawPlan(plan);
+    const SheetsPrinter printer = printed(plan, layout);
+    const auto whole =
+        std::count_if(printer.sheets.begin(), printer.sheets.end(),
+                      [](const Sheet& sheet) { return centrePoint(sheet).has_value(); });
+    EXPECT_GE(whole, 1);
+}
+
 TEST_P(Tiled, EverySheetHasItsKeyAndTrueCheckSquares) {
     const TiledRow& row = GetParam();
     const SawPlan plan = planFor(row.setup, row.width, row.height);
