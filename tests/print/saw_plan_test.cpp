@@ -444,6 +444,40 @@ std::size_t expectTheSameDrawing(const std::vector<Line>& mine, const std::vecto
     return mine.size();
 }
 
+// Sheet b, right of or below sheet a: the overlap is at least 1/2 in., b's cut line lies
+// along its window's edge, a's glue line where b's cut edge lands, and the drawing in the
+// overlap is the same on both. Returns how many pieces of the drawing it compared.
+std::size_t expectJoined(const PlanSheet& a, const Sheet& drawnA, const PlanSheet& b,
+                         const Sheet& drawnB, bool across) {
+    const TablePoint aFar = onTable(a, {a.window.right, a.window.bottom});
+    const TablePoint bFar = onTable(b, {b.window.right, b.window.bottom});
+    EXPECT_GE(across ? aFar.x - b.topLeft.x : b.topLeft.y - aFar.y, 0.5 - 1e-9);
+    // Along x for a neighbour to the right, along y for one below.
+    const auto at = [across](PagePoint p) { return across ? p.x : p.y; };
+    const double glue = across ? a.window.left + (b.topLeft.x - a.topLeft.x) * kPt
+                               : a.window.top + (a.topLeft.y - b.topLeft.y) * kPt;
+    EXPECT_GT(std::count_if(drawnA.lines.begin(), drawnA.lines.end(),
+                            [&](const Line& l) {
+                                return std::abs(at(l.a) - glue) < 0.01 &&
+                                       std::abs(at(l.b) - glue) < 0.01;
+                            }),
+              10);
+    const double cut = across ? b.window.left : b.window.top;
+    const double span = across ? b.window.height() : b.window.width();
+    EXPECT_TRUE(std::any_of(drawnB.lines.begin(), drawnB.lines.end(), [&](const Line& l) {
+        return std::abs(at(l.a) - cut) < 0.01 && std::abs(at(l.b) - cut) < 0.01 &&
+               l.length() > span - 0.01;
+    })) << "no cut line";
+    const ClipBox strip =
+        across ? ClipBox{b.topLeft.x + 0.01, std::max(aFar.y, bFar.y), aFar.x - 0.01, a.topLeft.y}
+               : ClipBox{std::max(a.topLeft.x, b.topLeft.x), aFar.y + 0.01,
+                         std::min(aFar.x, bFar.x), b.topLeft.y - 0.01};
+    const std::string where = "row " + std::to_string(a.row) + ", column " +
+                              std::to_string(a.column) + (across ? ", right" : ", below");
+    return expectTheSameDrawing(drawingIn(drawnA, a, strip), drawingIn(drawnB, b, strip), where) +
+           expectTheSameDrawing(drawingIn(drawnB, b, strip), drawingIn(drawnA, a, strip), where);
+}
+
 TEST_P(Tiled, SheetsOverlapAndTheirLinesRunOn) {
     const TiledRow& row = GetParam();
     const SawPlan plan = planFor(row.setup, row.width, row.height);
@@ -464,67 +498,15 @@ TEST_P(Tiled, SheetsOverlapAndTheirLinesRunOn) {
             const PlanSheet& a = layout.sheets[index(r, c)];
             ASSERT_EQ(a.row, r);
             ASSERT_EQ(a.column, c);
-            const TablePoint aFar = onTable(a, {a.window.right, a.window.bottom});
             if (c < layout.columns) {
-                const PlanSheet& b = layout.sheets[index(r, c + 1)];
-                const double overlap = aFar.x - b.topLeft.x;
-                EXPECT_GE(overlap, 0.5 - 1e-9);
-                // The neighbour's cut edge lands on this sheet's glue line.
-                const double glueX = a.window.left + (b.topLeft.x - a.topLeft.x) * kPt;
-                const Sheet& drawnA = printer.sheets[index(r, c)];
-                EXPECT_GT(std::count_if(drawnA.lines.begin(), drawnA.lines.end(),
-                                        [&](const Line& l) {
-                                            return std::abs(l.a.x - glueX) < 0.01 &&
-                                                   std::abs(l.b.x - glueX) < 0.01;
-                                        }),
-                          10);
-                const Sheet& drawnB = printer.sheets[index(r, c + 1)];
-                EXPECT_TRUE(std::any_of(drawnB.lines.begin(), drawnB.lines.end(),
-                                        [&](const Line& l) {
-                                            return std::abs(l.a.x - b.window.left) < 0.01 &&
-                                                   std::abs(l.b.x - b.window.left) < 0.01 &&
-                                                   l.length() > b.window.height() - 0.01;
-                                        }))
-                    << "no cut line";
-                const ClipBox strip{b.topLeft.x + 0.01,
-                                    std::max(aFar.y, onTable(b, {0, b.window.bottom}).y),
-                                    aFar.x - 0.01, a.topLeft.y};
-                const std::string where = "row " + std::to_string(r) + ", columns " +
-                                          std::to_string(c) + "-" + std::to_string(c + 1);
-                compared += expectTheSameDrawing(drawingIn(drawnA, a, strip),
-                                                 drawingIn(drawnB, b, strip), where);
-                compared += expectTheSameDrawing(drawingIn(drawnB, b, strip),
-                                                 drawingIn(drawnA, a, strip), where);
+                compared +=
+                    expectJoined(a, printer.sheets[index(r, c)], layout.sheets[index(r, c + 1)],
+                                 printer.sheets[index(r, c + 1)], true);
             }
             if (r < layout.rows) {
-                const PlanSheet& b = layout.sheets[index(r + 1, c)];
-                const double overlap = b.topLeft.y - aFar.y;
-                EXPECT_GE(overlap, 0.5 - 1e-9);
-                const Sheet& drawnA = printer.sheets[index(r, c)];
-                const Sheet& drawnB = printer.sheets[index(r + 1, c)];
-                const double glueY = a.window.top + (a.topLeft.y - b.topLeft.y) * kPt;
-                EXPECT_GT(std::count_if(drawnA.lines.begin(), drawnA.lines.end(),
-                                        [&](const Line& l) {
-                                            return std::abs(l.a.y - glueY) < 0.01 &&
-                                                   std::abs(l.b.y - glueY) < 0.01;
-                                        }),
-                          10);
-                EXPECT_TRUE(std::any_of(drawnB.lines.begin(), drawnB.lines.end(),
-                                        [&](const Line& l) {
-                                            return std::abs(l.a.y - b.window.top) < 0.01 &&
-                                                   std::abs(l.b.y - b.window.top) < 0.01 &&
-                                                   l.length() > b.window.width() - 0.01;
-                                        }))
-                    << "no cut line";
-                const ClipBox strip{std::max(a.topLeft.x, b.topLeft.x), aFar.y + 0.01,
-                                    std::min(aFar.x, onTable(b, {b.window.right, 0}).x),
-                                    b.topLeft.y - 0.01};
-                const std::string where = "column " + std::to_string(c) + ", rows " +
-                                          std::to_string(r) + "-" + std::to_string(r + 1);
-                compared += expectTheSameDrawing(drawingIn(drawnA, a, strip),
-                                                 drawingIn(drawnB, b, strip), where);
-                compared += expectTheSameDrawing(drawingIn(drawnB, b, strip),
-                                                 drawingIn(drawnA, a, strip), where);
+                compared +=
+                    expectJoined(a, printer.sheets[index(r, c)], layout.sheets[index(r + 1, c)],
+                                 printer.sheets[index(r + 1, c)], false);
             }
         }
     }
@@ -568,44 +550,6 @@ TEST_P(Tiled, EverySheetHasItsKeyAndTrueCheckSquares) {
         EXPECT_TRUE(hasText(sheet, plan.texts.assembly.substr(0, 20)));
     }
     EXPECT_EQ(keys.size(), printer.sheets.size());
-}
-
-// Put together, the sheets' pieces of the fence make one straight line at θ, d from the
-// centre point on the front side, reaching 4 in. past both board edges' crossings.
-TEST_P(Tiled, TheFencePiecesMakeOneLine) {
-    const TiledRow& row = GetParam();
-    const CoveSetup& s = row.setup;
-    const SawPlan plan = planFor(s, row.width, row.height);
-    const SawPlanLayout layout = layOutSawPlan(plan);
-    const SheetsPrinter printer = printed(plan, layout);
-    const double theta = radians(s.angle);
-    const double d = fenceDistance(s);
-    // The fence on the table from the set-up: through the blade-line crossing in front of
-    // the centre point, toward the back and to the right.
-    const TablePoint crossing{0.0, -d / std::sin(theta)};
-    const TablePoint along{std::sin(theta), std::cos(theta)};
-    double lowest = std::numeric_limits<double>::infinity();
-    double highest = -lowest;
-    for (std::size_t i = 0; i < printer.sheets.size(); ++i) {
-        for (const Line& l : printer.sheets[i].lines) {
-            if (l.length() < 0.3 * kPt) continue;
-            const TablePoint a = onTable(layout.sheets[i], l.a);
-            const TablePoint b = onTable(layout.sheets[i], l.b);
-            const auto off = [&](TablePoint p) {
-                return std::abs((p.x - crossing.x) * along.y - (p.y - crossing.y) * along.x);
-            };
-            if (off(a) > 1.0 / 64 || off(b) > 1.0 / 64) continue;
-            for (const TablePoint p : {a, b}) {
-                const double t = (p.x - crossing.x) * along.x + (p.y - crossing.y) * along.y;
-                lowest = std::min(lowest, t);
-                highest = std::max(highest, t);
-            }
-        }
-    }
-    // Along the fence from its blade-line crossing, the far edge crosses W / tan θ on.
-    const double farCrossing = s.board / std::tan(theta);
-    EXPECT_LE(lowest, -4.0 + 0.01);
-    EXPECT_GE(highest, farCrossing + 4.0 - 0.01);
 }
 
 constexpr double kLetterWidth = 8.0 * kPt;
