@@ -21,7 +21,6 @@ bool allFinite(std::initializer_list<float> values) {
 
 void DisplayList::clear() {
     primitives_.clear();
-    ++clearCount_;
 }
 
 void DisplayList::setScale(float left, float top, float width, float height) {

@@ -39,13 +39,11 @@ class DisplayList : public Canvas {
     const std::vector<Primitive>& primitives() const { return primitives_; }
     const Scale& scale() const { return scale_; }
     LineStyle lineStyle() const { return style_; }
-    int clearCount() const { return clearCount_; }
 
   private:
     std::vector<Primitive> primitives_;
     Scale scale_;
     LineStyle style_ = LineStyle::Solid;
-    int clearCount_ = 0;
 };
 
 }  // namespace arcwright

@@ -247,11 +247,11 @@ WindowState snapshot(Form1& window) {
                             .arg(edit->objectName(), edit->text(),
                                  edit->palette().color(QPalette::Base).name());
     }
-    const CoveSolution& s = Form1::TestAccess::solution(window);
+    const CoveSolution& s = (window).calculator().solution();
     state.values << QStringLiteral("levels %1, profile %2, 1/%3")
                         .arg(s.pointCount)
                         .arg(qHashBits(s.profileWidth.data(), sizeof(s.profileWidth)))
-                        .arg(Form1::TestAccess::minFraction(window));
+                        .arg((window).calculator().minFraction());
     state.look = window.grab().toImage();
     return state;
 }
@@ -305,10 +305,10 @@ void prepare(Form1& window, const QString& setup) {
         box(window, "Text3")->setText(QStringLiteral("2.7"));
         box(window, "Text2")->setText(QStringLiteral("20"));
         box(window, "Text1")->setText(QStringLiteral("2.6"));
-        QVERIFY(Form1::TestAccess::solution(window).pointCount > 499);
+        QVERIFY((window).calculator().solution().pointCount > 499);
     } else if (setup == QLatin1String("32nds")) {
         control<QAbstractButton>(window, "Option5")->click();
-        QCOMPARE(Form1::TestAccess::minFraction(window), 32);
+        QCOMPARE((window).calculator().minFraction(), 32);
     } else if (setup == QLatin1String("blade height high")) {
         control<QAbstractButton>(window, "Option3")->click();
         control<QAbstractButton>(window, "Command9")->click();  // 1/4 in. up: refused
@@ -366,7 +366,7 @@ void expectFullSizeDrawing(const QString& pdf, const Form1& window, QSizeF board
                             .arg(found->board.width())
                             .arg(found->board.height())));
     if (!cove) return;
-    const CoveSolution& s = Form1::TestAccess::solution(window);
+    const CoveSolution& s = (window).calculator().solution();
     const double apex = kLevelInches * (s.pointCount + 1);
     QVERIFY2(near(found->apexDepth, apex, 2.5 * pixel),
              qPrintable(QStringLiteral("apex %1 in. up, not %2").arg(found->apexDepth).arg(apex)));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/calculator/form1_controls.h"
+#include "calculator/calculator.h"
 
 class QAbstractButton;
 class QAccessibleEvent;
@@ -16,8 +17,6 @@ class QRadioButton;
 class QWidget;
 
 namespace arcwright {
-
-struct CoveSolution;
 
 // The window's controls as the accessibility layer describes them, handed over once by
 // the window that owns them.
@@ -31,7 +30,7 @@ struct DescribedControls {
     QRadioButton* option5 = nullptr;      // 32nds
     QAbstractButton* command1 = nullptr;  // Print
     std::vector<StepControl> steps;
-    const CoveSolution* solution = nullptr;
+    const Calculator* model = nullptr;  // what the controls show
 };
 
 // Gives every input, option, button, read-out and drawing of the window an accessible
@@ -44,15 +43,17 @@ class WindowDescriber : public QObject {
     WindowDescriber(DescribedControls controls, QObject* parent);
 
     // Brings the descriptions that carry values (the read-outs, the drawings, the step
-    // buttons) up to date with what the window now shows. Cheap enough for every keystroke.
-    void refresh();
+    // buttons) up to date with what the calculator changed. A drawing is described as it
+    // was drawn: with the boxes as the recomputation that drew it read them. Cheap enough
+    // for every keystroke.
+    void refresh(const CalculatorChanges& changes);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void describeFixed();
-    void describeReadout(const FractionReadout& row, const QString& what);
+    void describeReadout(const FractionReadout& row, Readout readout, const QString& what);
     void describeCut();
     void describeViews();
     void describeSteps();
@@ -61,6 +62,7 @@ class WindowDescriber : public QObject {
     DescribedControls c_;
     struct Warning {
         QWidget* widget = nullptr;
+        Shown which = Shown::Label1;
         bool announced = false;
     };
     std::vector<Warning> warnings_;

@@ -20,7 +20,6 @@ class BoardEndView : public QWidget {
     // An empty outline draws the board alone.
     void setBoard(double boardWidth, double boardThickness, std::vector<BoardEndPoint> cove);
 
-    const std::vector<BoardEndPoint>& cove() const { return cove_; }
     QSize sizeHint() const override { return {240, 120}; }
     QSize minimumSizeHint() const override { return {120, 60}; }
 

@@ -11,7 +11,6 @@
 
 #include "app/planner/board_end_view.h"
 #include "app/planner/planner_words.h"
-#include "app/widgets/box_value.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/look.h"
 #include "geometry/cove_levels.h"
@@ -21,41 +20,19 @@
 
 namespace arcwright {
 
-namespace {
-
-// The calculator's boxes and its cut width, found by the names the window gives them.
-struct CalculatorBoxes {
-    QLineEdit* bladeHeight = nullptr;  // Text1
-    QLineEdit* angle = nullptr;        // Text2
-    QLineEdit* thickness = nullptr;    // Text3
-    QLineEdit* width = nullptr;        // Text4
-    QLabel* cutWidth = nullptr;        // Label4, empty while the cut is too wide
-
-    explicit CalculatorBoxes(const QWidget& calculator)
-        : bladeHeight(calculator.findChild<QLineEdit*>(QStringLiteral("Text1"))),
-          angle(calculator.findChild<QLineEdit*>(QStringLiteral("Text2"))),
-          thickness(calculator.findChild<QLineEdit*>(QStringLiteral("Text3"))),
-          width(calculator.findChild<QLineEdit*>(QStringLiteral("Text4"))),
-          cutWidth(calculator.findChild<QLabel*>(QStringLiteral("Label4"))) {}
-
-    bool found() const { return bladeHeight && angle && thickness && width && cutWidth; }
-};
-
-}  // namespace
-
-Planner::Planner(QWidget& calculator) : QWidget(&calculator, Qt::Window), calculator_(calculator) {
+Planner::Planner(QWidget& window, Calculator& calculator)
+    : QWidget(&window, Qt::Window), calculator_(calculator) {
     createUi();
     connectEvents();
     showModel();
 }
 
 void Planner::fillFromCalculator() {
-    const CalculatorBoxes calc(calculator_);
-    if (!calc.found()) return;
     // The cut width is empty while the calculator says the cut is too wide.
-    const QString cut = calc.cutWidth->text().trimmed();
-    model_.takeSetup(cut.isEmpty() ? std::nullopt : std::optional(valueOf(cut)),
-                     valueOf(calc.bladeHeight), valueOf(calc.width), valueOf(calc.thickness));
+    const Calculator& calc = calculator_;
+    const bool cut = !QString::fromStdString(calc.label4()).trimmed().isEmpty();
+    model_.takeSetup(cut ? std::optional(leadingNumber(calc.label4())) : std::nullopt,
+                     calc.value(Box::Text1), calc.value(Box::Text4), calc.value(Box::Text3));
     showModel();
 }
 
@@ -131,19 +108,17 @@ void Planner::showPasses() {
 }
 
 void Planner::applyToCalculator() {
-    const CalculatorBoxes calc(calculator_);
-    if (!model_.usable() || !calc.found()) return;
+    if (!model_.usable()) return;
     const PlanRequest& request = model_.request();
     // Typed as a user would: each box's change handling recomputes the calculator. The
     // width goes first, so the boxes after it are worked out with the new board.
-    const auto length = [](double inches) {
-        return QString::fromStdString(formatNumber(inches, pattern::kLengthBox));
-    };
-    calc.width->setText(length(request.boardWidth));
-    calc.thickness->setText(length(request.boardThickness));
-    calc.bladeHeight->setText(length(request.coveDepth));
-    calc.angle->setText(degreesText(model_.result().angleDeg));
-    model_.echoFromCalculator({calc.cutWidth->text().trimmed().toStdString()});
+    const auto length = [](double inches) { return formatNumber(inches, pattern::kLengthBox); };
+    calculator_.editBox(Box::Text4, length(request.boardWidth));
+    calculator_.editBox(Box::Text3, length(request.boardThickness));
+    calculator_.editBox(Box::Text1, length(request.coveDepth));
+    calculator_.editBox(Box::Text2, degreesText(model_.result().angleDeg).toStdString());
+    model_.echoFromCalculator(
+        {QString::fromStdString(calculator_.label4()).trimmed().toStdString()});
     showNote();
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "app/printing/print_hooks.h"
+#include "calculator/calculator.h"
 #include "plan/planner_model.h"
 
 class QBoxLayout;
@@ -26,10 +27,11 @@ class BoardEndView;
 class Planner : public QWidget {
     Q_OBJECT
   public:
-    // A window of its own that closes with the calculator, whose boxes it reads and fills.
-    explicit Planner(QWidget& calculator);
+    // A window of its own over `window`, closing with it; reads the calculator's set-up and,
+    // on request, types a plan into it.
+    Planner(QWidget& window, Calculator& calculator);
 
-    // Takes the cove, board and blade height from the calculator's boxes as they are now.
+    // Takes the cove, board and blade height from the calculator as it is now.
     void fillFromCalculator();
 
     // What the window shows.
@@ -63,7 +65,7 @@ class Planner : public QWidget {
     void printTemplate();
     void previewTemplate();
 
-    QWidget& calculator_;
+    Calculator& calculator_;
     std::array<LengthBox, kPlanBoxCount> boxes_{};  // in PlanBox order
     QRadioButton* inches_ = nullptr;
     QRadioButton* millimetres_ = nullptr;

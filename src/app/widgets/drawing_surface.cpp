@@ -120,46 +120,16 @@ DrawingSurface::DrawingSurface(const QString& name, const QColor& background, QW
     setFocusPolicy(Qt::StrongFocus);
 }
 
-// A recomputation draws a few thousand lines in a row; one repaint request covers them all
-// until the surface is painted. (A request while hidden is dropped, but showing the surface
-// paints all of it anyway.)
-void DrawingSurface::schedulePaint() {
-    if (paintScheduled_) return;
-    paintScheduled_ = true;
+void DrawingSurface::show(const DisplayList* list) {
+    list_ = list;
     update();
-}
-
-void DrawingSurface::clear() {
-    list_.clear();
-    schedulePaint();
-}
-
-void DrawingSurface::setScale(float left, float top, float width, float height) {
-    list_.setScale(left, top, width, height);
-    schedulePaint();
-}
-
-void DrawingSurface::drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
-    list_.drawLine(x1, y1, x2, y2, colour);
-    schedulePaint();
-}
-
-void DrawingSurface::drawArc(float cx, float cy, float radius, Rgb colour, float startRad,
-                             float endRad) {
-    list_.drawArc(cx, cy, radius, colour, startRad, endRad);
-    schedulePaint();
 }
 
 QRect DrawingSurface::innerRect() const {
     return rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
 }
 
-QPointF DrawingSurface::toWidget(double x, double y) const {
-    return UserToWidget(list_.scale(), innerRect())(x, y);
-}
-
 void DrawingSurface::paintEvent(QPaintEvent*) {
-    paintScheduled_ = false;
     QPainter painter(this);
     const QRect inner = innerRect();
     painter.fillRect(rect(), palette().color(QPalette::Window));
@@ -171,10 +141,11 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     painter.drawLine(1, height() - 1, width() - 1, height() - 1);
     painter.drawLine(width() - 1, 1, width() - 1, height() - 1);
 
+    if (list_ == nullptr) return;
     painter.setClipRect(inner);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRectF clipBox = QRectF(inner).adjusted(-4, -4, 4, 4);
-    const Scale& s = list_.scale();
+    const Scale& s = list_->scale();
     const double pixelsPerUnitX =
         s.width != 0.0f ? inner.width() / std::abs(static_cast<double>(s.width)) : 0.0;
     const UserToWidget toPixels(s, inner);
@@ -182,7 +153,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     // Runs of lines in the same pen go to the painter together, and the pen is only set
     // when it changes: a deep cove is a few thousand short lines.
     std::vector<QLineF> run;
-    run.reserve(list_.primitives().size());
+    run.reserve(list_->primitives().size());
     bool penSet = false;
     std::optional<Rgb> penColour;
     LineStyle penStyle = LineStyle::Solid;
@@ -223,7 +194,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     };
     newRun();
 
-    for (const Primitive& p : list_.primitives()) {
+    for (const Primitive& p : list_->primitives()) {
         if (!penSet || p.colour != penColour || p.style != penStyle) {
             drawRun();
             QPen pen(p.colour ? toQColor(*p.colour) : foreground_);
