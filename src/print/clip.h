@@ -6,37 +6,13 @@
 #include <optional>
 
 #include "print/sheet_printer.h"
+#include "views/clip.h"
 
 namespace arcwright {
 
 // Keeps a drawing within reach of the paper. A typed board a million inches wide has
 // coordinates no printer can write (a PDF writer turns them into garbage and loses the whole
-// page), so every line is cut back to a generous box around the page before it is drawn:
-// what crosses the page keeps its visible part, what lies wholly outside is left out.
-
-// An axis-parallel box, left <= right and top <= bottom.
-struct ClipBox {
-    double left = 0.0;
-    double top = 0.0;
-    double right = 0.0;
-    double bottom = 0.0;
-
-    bool contains(double x, double y) const {
-        return x >= left && x <= right && y >= top && y <= bottom;
-    }
-};
-
-struct Segment {
-    double x1 = 0.0;
-    double y1 = 0.0;
-    double x2 = 0.0;
-    double y2 = 0.0;
-    friend bool operator==(const Segment&, const Segment&) = default;
-};
-
-// The part of `segment` inside `box`, or nothing when no part is (or a coordinate is NaN or
-// infinite). A segment wholly inside comes back unchanged, bit for bit.
-std::optional<Segment> clipSegment(const Segment& segment, const ClipBox& box);
+// page), so every line is cut back to a generous box around the page before it is drawn.
 
 // The box around a page `width` by `height` (origin at its top left), `margin` wider on
 // every side.

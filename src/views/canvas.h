@@ -3,8 +3,8 @@
 
 #pragma once
 
-// views owns the three drawings of the window (section, plan, isometric), their drawing
-// constants, and the small canvas interface they draw on.
+// views owns the three drawings of the window (section, plan, isometric), the board end at
+// the saw, their drawing constants, and the small canvas interface they draw on.
 
 #include <cstdint>
 #include <limits>

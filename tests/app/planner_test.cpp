@@ -408,7 +408,7 @@ class PlannerTest : public QObject {
         first->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(first));
         QStringList visited{first->objectName()};
-        for (int i = 0; i < 13; ++i) {
+        for (int i = 0; i < 14; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
@@ -416,7 +416,7 @@ class PlannerTest : public QObject {
                                    "planBoardThickness", "planBladeDiameter", "planKerf",
                                    "planPassDepth",      "planInches",        "planEndView",
                                    "planPasses",         "planApply",         "planPrint",
-                                   "planPreview",        "planCoveWidth"};
+                                   "planPreview",        "planAtSaw",         "planCoveWidth"};
         QCOMPARE(visited, expected);
         for (QWidget* w : planner->findChildren<QWidget*>()) {
             if (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty()) continue;

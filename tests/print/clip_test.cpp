@@ -58,6 +58,16 @@ INSTANTIATE_TEST_SUITE_P(
         ClipCase{"WhollyRight", {1e6, 0, 2e6, 100}, std::nullopt},
         ClipCase{"WhollyAbove", {0, -500, 612, -300}, std::nullopt},
         ClipCase{"PassingTheCornerOutside", {600, -400, 1200, 200}, std::nullopt},
+        // An end beyond two edges whose line leaves through the nearer one: it must not be
+        // moved onto the other and pinned to the corner.
+        ClipCase{"PastACornerLeavingThroughTheTop",
+                 {50, 50, 150, -1000},
+                 Segment{50, 50, 50 + 100.0 * 50 / 1050, 0},
+                 kSheet},
+        ClipCase{"PastACornerLeavingThroughTheSide",
+                 {50, 50, 1000, -60},
+                 Segment{50, 50, 100, 50 - 110.0 * 50 / 950},
+                 kSheet},
         ClipCase{"APointInside", {10, 10, 10, 10}, Segment{10, 10, 10, 10}},
         ClipCase{"APointOutside", {1e9, 10, 1e9, 10}, std::nullopt},
         ClipCase{"NaNEnd", {0, 0, kNaN, 10}, std::nullopt},

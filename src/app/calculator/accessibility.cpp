@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "app/widgets/announce.h"
 #include "app/widgets/drawing_surface.h"
 #include "model/number_text.h"
 
@@ -63,11 +64,6 @@ QString spokenFraction(const FractionCaptions& row) {
     if (mark.contains(QLatin1Char('+')))
         return WindowDescriber::tr("about %1, a little more").arg(amount);
     return WindowDescriber::tr("exactly %1").arg(amount);
-}
-
-std::function<void(const QAccessibleEvent&)>& announcementWatcher() {
-    static std::function<void(const QAccessibleEvent&)> watcher;
-    return watcher;
 }
 
 // Sets a description only when it changes: each change is an event for the screen reader.
@@ -225,17 +221,9 @@ void WindowDescriber::announceWarnings() {
     const bool onScreen = c_.window->isVisible();
     for (Warning& warning : warnings_) {
         const bool shown = onScreen && c_.model->shown(warning.which);
-        if (shown && !warning.announced) {
-            QAccessibleEvent alert(warning.widget, QAccessible::Alert);
-            if (announcementWatcher()) announcementWatcher()(alert);
-            QAccessible::updateAccessibility(&alert);
-        }
+        if (shown && !warning.announced) announce(warning.widget);
         warning.announced = shown;
     }
-}
-
-void watchAnnouncements(std::function<void(const QAccessibleEvent&)> watcher) {
-    announcementWatcher() = std::move(watcher);
 }
 
 }  // namespace arcwright

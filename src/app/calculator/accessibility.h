@@ -5,14 +5,13 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <vector>
 
 #include "app/calculator/form1_controls.h"
+#include "app/widgets/announce.h"  // watchAnnouncements, for the tests that listen
 #include "calculator/calculator.h"
 
 class QAbstractButton;
-class QAccessibleEvent;
 class QRadioButton;
 class QWidget;
 
@@ -68,10 +67,5 @@ class WindowDescriber : public QObject {
     std::vector<Warning> warnings_;
     bool settlePending_ = false;
 };
-
-// Sees every warning announcement just before it goes to the platform's accessibility
-// bridge; an empty function stops watching. The bridge only passes events on while an
-// assistive tool listens, so this is how a test hears them.
-void watchAnnouncements(std::function<void(const QAccessibleEvent&)> watcher);
 
 }  // namespace arcwright

@@ -15,17 +15,12 @@
 #include "app/widgets/controls.h"
 #include "app/widgets/drawing_surface.h"
 #include "app/widgets/look.h"
+#include "app/widgets/safety_note.h"
 #include "app/widgets/solid_group_box.h"
 #include "arcwright_version.h"
 
 namespace arcwright {
 namespace {
-
-const QString kWarningText = QStringLiteral(
-    "This software calculates data for an operation that can be very dangerous if not "
-    "performed with great awareness and care. If you have never cut coves on a tablesaw, "
-    "please consult a good reference for instruction.  Please check and double check before "
-    "you cut.  BE CAREFUL!");
 
 // One fraction read-out row: "(" whole numerator slash denominator mark ")".
 struct ReadoutRow {
@@ -158,8 +153,8 @@ void Form1::createWarnings() {
     pal.setColor(QPalette::Window, look::kPink);
     warn_.frame2->setPalette(pal);
     warn_.frame2->setAutoFillBackground(true);
-    warn_.label47 = makeLabel(warn_.frame2, "Label47", kWarningText, {360, 600, 3255, 2415}, font(),
-                              std::nullopt);
+    warn_.label47 = makeLabel(warn_.frame2, "Label47", safetyNoteText(), {360, 600, 3255, 2415},
+                              font(), std::nullopt);
     warn_.label47->setWordWrap(true);
     warn_.label47->setGeometry(look::px(360), look::px(600), look::px(3255), look::px(2415));
     warn_.command12 =

@@ -83,6 +83,8 @@ void Planner::showResult() {
               : std::vector<BoardEndPoint>{});
     showPasses();
     showNote();
+    // The count at the saw follows every plan shown; the fence rule goes with it once written.
+    sawSession_.follow(request, result, unit, QString());
     apply_->setEnabled(model_.usable());
     showWhetherPrintable();
 }

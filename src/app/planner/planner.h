@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/planner/saw_session.h"
 #include "app/printing/print_hooks.h"
 #include "calculator/calculator.h"
 #include "plan/planner_model.h"
@@ -22,6 +23,7 @@ class QTableWidget;
 
 namespace arcwright {
 
+class AtTheSaw;
 class BoardEndView;
 
 class Planner : public QWidget {
@@ -64,6 +66,7 @@ class Planner : public QWidget {
     void showWhetherPrintable();
     void printTemplate();
     void previewTemplate();
+    void openAtTheSaw();
 
     Calculator& calculator_;
     std::array<LengthBox, kPlanBoxCount> boxes_{};  // in PlanBox order
@@ -81,9 +84,12 @@ class Planner : public QWidget {
     QPushButton* apply_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* preview_ = nullptr;
+    QPushButton* atSaw_ = nullptr;
 
     PlannerModel model_;
     PrintHooks printHooks_;
+    SawSession sawSession_;  // the count at the saw, kept while its view is closed
+    AtTheSaw* atTheSaw_ = nullptr;
 };
 
 }  // namespace arcwright

@@ -256,6 +256,13 @@ QWidget* Planner::createButtons() {
     preview_->setAutoDefault(false);
     describe(preview_, tr("Preview template"), previewTemplateTip());
     buttons->addWidget(preview_);
+    atSaw_ = new QPushButton(tr("At the &Saw..."), panel);
+    atSaw_->setObjectName(QStringLiteral("planAtSaw"));
+    atSaw_->setAutoDefault(false);
+    describe(atSaw_, tr("At the Saw"),
+             tr("Opens a view to work from at the saw: one pass at a time in large type, "
+                "stepped on with Space and Backspace."));
+    buttons->addWidget(atSaw_);
     column->addLayout(buttons);
     return panel;
 }
@@ -280,6 +287,7 @@ void Planner::connectEvents() {
     connect(apply_, &QPushButton::clicked, this, &Planner::applyToCalculator);
     connect(print_, &QPushButton::clicked, this, &Planner::printTemplate);
     connect(preview_, &QPushButton::clicked, this, &Planner::previewTemplate);
+    connect(atSaw_, &QPushButton::clicked, this, &Planner::openAtTheSaw);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }

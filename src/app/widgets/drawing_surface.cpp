@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+#include "views/clip.h"
+
 namespace arcwright {
 namespace {
 
@@ -21,58 +23,14 @@ QColor toQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-// Clips a level or plumb line: `across` is its one coordinate across the line, which must
-// lie within [acrossLo, acrossHi]; its ends `from` and `to` are cut to [lo, hi]. False,
-// with the ends left alone, when nothing is left.
-bool clipAlong(double across, double acrossLo, double acrossHi, double& from, double& to, double lo,
-               double hi) {
-    if (across < acrossLo || across > acrossHi) return false;
-    if (std::max(from, to) < lo || std::min(from, to) > hi) return false;
-    from = std::clamp(from, lo, hi);
-    to = std::clamp(to, lo, hi);
-    return true;
-}
-
-// Clips a segment to a rectangle (Liang-Barsky). Keeps wild coordinates from typed
-// sizes far off the surface out of the raster engine. False when nothing is left.
-bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
-    // Most segments lie wholly on the surface.
-    if (box.contains(a) && box.contains(b)) return true;
-    const auto clampTo = [](double v, double lo, double hi) { return std::clamp(v, lo, hi); };
-    // Level and plumb lines clip exactly, however far off their ends lie (a board
-    // typed a mile wide still shows its faces).
-    if (a.y() == b.y()) {
-        return clipAlong(a.y(), box.top(), box.bottom(), a.rx(), b.rx(), box.left(), box.right());
-    }
-    if (a.x() == b.x()) {
-        return clipAlong(a.x(), box.left(), box.right(), a.ry(), b.ry(), box.top(), box.bottom());
-    }
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
-                         box.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-        if (t0 > t1) return false;
-    }
-    const QPointF start = a;
-    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    // Slanted lines from far-off ends lose precision here; keep them on the surface.
-    const auto clamp = [&](QPointF pt) {
-        return QPointF(clampTo(pt.x(), box.left(), box.right()),
-                       clampTo(pt.y(), box.top(), box.bottom()));
-    };
-    a = clamp(a);
-    b = clamp(b);
+// The drawings' one clipper, on widget pixels: wild coordinates from typed sizes far off the
+// surface never reach the raster engine, and level and plumb lines stay exactly level and
+// plumb however far off their ends lie (a board typed a mile wide still shows its faces).
+bool clipToBox(QPointF& a, QPointF& b, const ClipBox& box) {
+    const auto clipped = clipSegment({a.x(), a.y(), b.x(), b.y()}, box);
+    if (!clipped) return false;
+    a = QPointF(clipped->x1, clipped->y1);
+    b = QPointF(clipped->x2, clipped->y2);
     return true;
 }
 
@@ -145,6 +103,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     painter.setClipRect(inner);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRectF clipBox = QRectF(inner).adjusted(-4, -4, 4, 4);
+    const ClipBox lineBox{clipBox.left(), clipBox.top(), clipBox.right(), clipBox.bottom()};
     const Scale& s = list_->scale();
     const double pixelsPerUnitX =
         s.width != 0.0f ? inner.width() / std::abs(static_cast<double>(s.width)) : 0.0;
@@ -211,7 +170,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
         if (p.kind == Primitive::Kind::Line) {
             QPointF a = toPixels(p.x1, p.y1);
             QPointF b = toPixels(p.x2, p.y2);
-            if (!clipSegment(a, b, clipBox)) continue;
+            if (!clipToBox(a, b, lineBox)) continue;
             a = onPixel(a, ratio, penPixels);
             b = onPixel(b, ratio, penPixels);
             if (a == b && alreadySet(a)) continue;
