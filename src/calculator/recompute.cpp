@@ -15,8 +15,7 @@ void Calculator::RecomputeCove() {
     bool cutChanged = false;
     setCaption(cut.slash, "/", cutChanged);
 
-    const SectionBoard board =
-        drawSectionBoard(canvas(View::Picture1), inputs.boardWidth, value(Box::Text3), drawScale_);
+    const SectionBoard board = sectionBoard(inputs.boardWidth, value(Box::Text3), drawScale_);
     solveCove(inputs, solution_);
     buildSectionOutline(board, solution_.pointCount, solution_.profileWidth, outline_);
 
@@ -28,11 +27,11 @@ void Calculator::RecomputeCove() {
             setCaption(*caption, std::string(), cutChanged);
         }
     } else {
-        drawCoveOutline(canvas(View::Picture1), board, outline_, solution_.pointCount);
         setLabel4(cutWidthText(solution_));
         ShowFraction(solution_.cutWidth(), Readout::Cut, readout::cutWidth());
     }
     if (cutChanged) changes_.readouts.set(index(Readout::Cut));
+    drawSection(canvas(View::Picture1), board, outline_, solution_.pointCount, !solution_.tooWide);
 
     // The plan view takes the cut width as the result line shows it.
     drawPlanView(canvas(View::Picture2), inputs.boardAngleDeg, inputs.boardWidth, shownCut_);

@@ -7,6 +7,8 @@
 #include <cmath>
 
 #include "plan/cove_outline.h"
+#include "views/board_end.h"
+#include "views/fitted_board_end.h"
 
 namespace arcwright {
 
@@ -14,37 +16,11 @@ namespace {
 
 constexpr int kStepsPerFlank = 24;  // smooth at any size a window gives the drawing
 
-// Lines in inches on a canvas whose scale gives `inchesPerPixel`, `pixels` wide: copies a
-// pixel apart across and along, so that a flank of any slope comes out as wide.
-class Pen {
-  public:
-    Pen(Canvas& canvas, double inchesPerPixel) : canvas_(canvas), pixel_(inchesPerPixel) {}
-
-    void line(BoardEndPoint a, BoardEndPoint b, Rgb colour, int pixels) const {
-        const int n = std::max(1, pixels);
-        for (int i = 0; i < n; ++i) {
-            const double offset = (i - (n - 1) / 2.0) * pixel_;
-            drawLine(canvas_, a.x + offset, a.depth, b.x + offset, b.depth, colour);
-            if (offset != 0.0) {
-                drawLine(canvas_, a.x, a.depth + offset, b.x, b.depth + offset, colour);
-            }
-        }
+void polyline(Canvas& canvas, const std::vector<BoardEndPoint>& points, Rgb colour) {
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        drawLine(canvas, points[i - 1].x, points[i - 1].depth, points[i].x, points[i].depth,
+                 colour);
     }
-
-    void polyline(const std::vector<BoardEndPoint>& points, Rgb colour, int pixels) const {
-        for (std::size_t i = 1; i < points.size(); ++i) {
-            line(points[i - 1], points[i], colour, pixels);
-        }
-    }
-
-  private:
-    Canvas& canvas_;
-    double pixel_;
-};
-
-bool drawable(const SawSetUp& s, const PassSurface& surface) {
-    return std::isfinite(s.boardWidth) && std::isfinite(s.boardThickness) && s.boardWidth > 0 &&
-           s.boardThickness > 0 && surface.width > 0 && surface.height > 0;
 }
 
 }  // namespace
@@ -53,21 +29,13 @@ OutlinePick drawPasses(Canvas& canvas, const PassSteps& steps, const PassSurface
                        const PassColours& colours) {
     canvas.clear();
     const SawSetUp& s = steps.setUp();
-    if (steps.count() == 0 || !drawable(s, surface)) return {};
-
-    // One scale both ways, the board centred with a margin round it and room under the
-    // face for the saw table.
+    if (steps.count() == 0) return {};
     const int line = std::max(1, surface.linePixels);
+    const FittedSurface fitted{surface.width, surface.height, line};
     const double margin = std::max(8.0, 0.06 * std::min(surface.width, surface.height)) + 2 * line;
-    const double pixelsPerInch = std::min((surface.width - 2 * margin) / s.boardWidth,
-                                          (surface.height - 2 * margin) / s.boardThickness);
-    if (!(pixelsPerInch > 0) || !std::isfinite(pixelsPerInch)) return {};
-    const double inchesPerPixel = 1 / pixelsPerInch;
-    const double wide = surface.width * inchesPerPixel;
-    const double high = surface.height * inchesPerPixel;
-    canvas.setScale(toSurface(-wide / 2), toSurface(s.boardThickness / 2 + high / 2),
-                    toSurface(wide), toSurface(-high));
-    const Pen pen(canvas, inchesPerPixel);
+    const double inchesPerPixel =
+        fitBoardEnd(canvas, s.boardWidth, s.boardThickness, fitted, margin);
+    if (inchesPerPixel == 0) return {};
 
     const OutlinePick pick = outlinesToDraw(steps.count(), steps.position());
     const double half = s.boardWidth / 2;
@@ -82,41 +50,40 @@ OutlinePick drawPasses(Canvas& canvas, const PassSteps& steps, const PassSurface
         return points;
     };
 
-    // The table, a little below the face, across the surface but for its pen's width.
-    const double tableY = -(2.0 * line) * inchesPerPixel;
-    const double tableEnd = wide / 2 - line * inchesPerPixel;
-    pen.line({-tableEnd, tableY}, {tableEnd, tableY}, colours.table, line);
+    drawSawTable(canvas, inchesPerPixel, fitted, colours.table);
 
     // The board, its face open where the passes made so far have cut it.
-    const double t = s.boardThickness;
-    pen.polyline({{-half, 0}, {-half, t}, {half, t}, {half, 0}}, colours.board, line);
-    double mouth = 0.0;
+    BoardEndPlace board = fittedPlace(s.boardWidth, s.boardThickness, {});
     if (steps.position() > 0) {
-        mouth = std::min(
+        const double mouth = std::min(
             half, steps.passes()[static_cast<std::size_t>(steps.position() - 1)].coveWidth / 2);
+        board.mouthLeft = -mouth;
+        board.mouthRight = mouth;
     }
-    if (mouth < half) {
-        pen.line({-half, 0}, {-mouth, 0}, colours.board, line);
-        pen.line({mouth, 0}, {half, 0}, colours.board, line);
-    }
+    BoardEndLook look;
+    look.lines = colours.board;
+    look.width = static_cast<float>(line);
+    drawBoardEnd(canvas, board, look);
 
     // Faint passes first, so the made ones and the current one lie on top of them.
     for (const PassState state : {PassState::ToCome, PassState::Done, PassState::Current}) {
+        canvas.setLineWidth(static_cast<float>(state == PassState::Current ? 2 * line : line));
         for (const int index : pick.indices) {
             if (steps.stateOf(index) != state) continue;
             switch (state) {
                 case PassState::ToCome:
-                    pen.polyline(outline(index), colours.toCome, line);
+                    polyline(canvas, outline(index), colours.toCome);
                     break;
                 case PassState::Done:
-                    pen.polyline(outline(index), colours.done, line);
+                    polyline(canvas, outline(index), colours.done);
                     break;
                 case PassState::Current:
-                    pen.polyline(outline(index), colours.current, 2 * line);
+                    polyline(canvas, outline(index), colours.current);
                     break;
             }
         }
     }
+    canvas.setLineWidth(1);
     return pick;
 }
 

@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "app/planner/board_end_view.h"
 #include "app/widgets/controls.h"
+#include "app/widgets/fitted_drawing.h"
 #include "plan/cove_plan.h"
 #include "plan/length_text.h"
 #include "window_harness.h"
@@ -395,7 +395,7 @@ class PlannerTest : public QObject {
         QCOMPARE(table->item(9, 1)->text(), QStringLiteral("0.625 in. (5/8 in.)"));
         QCOMPARE(table->item(9, 2)->text(), QStringLiteral("3.0 in."));
         // Something was painted where the cove is.
-        const QImage picture = planner->findChild<BoardEndView*>()->grab().toImage();
+        const QImage picture = planner->findChild<FittedDrawing*>()->grab().toImage();
         QVERIFY(picture.pixelColor(picture.width() / 2, picture.height() / 2) != look::kTeal);
     }
 

@@ -26,18 +26,14 @@ namespace arcwright {
 
 namespace {
 
-Rgb rgb(const QColor& c) {
-    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-            static_cast<std::uint8_t>(c.blue())};
-}
-
 // The made passes grey, the one to make now red, those still to come faint: halfway from
 // the made ones' grey to the white of the drawing.
 PassColours passColours() {
     const QColor faint((look::kGrey.red() + look::kWhite.red()) / 2,
                        (look::kGrey.green() + look::kWhite.green()) / 2,
                        (look::kGrey.blue() + look::kWhite.blue()) / 2);
-    return {rgb(look::kBrown), rgb(look::kTeal), rgb(look::kGrey), rgb(look::kRed), rgb(faint)};
+    return {look::rgb(look::kBrown), look::rgb(look::kTeal), look::rgb(look::kGrey),
+            look::rgb(look::kRed), look::rgb(faint)};
 }
 
 QFont typeOf(int pixels) {

@@ -9,14 +9,15 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "app/planner/board_end_view.h"
 #include "app/planner/planner_words.h"
 #include "app/widgets/controls.h"
+#include "app/widgets/fitted_drawing.h"
 #include "app/widgets/look.h"
 #include "geometry/cove_levels.h"
 #include "model/number_text.h"
 #include "plan/cove_outline.h"
 #include "readouts/readouts.h"
+#include "views/fitted_board_end.h"
 
 namespace arcwright {
 
@@ -77,16 +78,24 @@ void Planner::showResult() {
         status_->setText(problemSentence(request, result, unit));
     }
     warnings_->setText(angle ? warningLines(result) : QString());
-    endView_->setBoard(
-        request.boardWidth, request.boardThickness,
-        angle ? coveOutline(request.coveDepth, result.angleDeg, request.bladeDiameter, request.kerf)
-              : std::vector<BoardEndPoint>{});
+    endView_->redraw();
     showPasses();
     showNote();
     // The count at the saw follows every plan shown; the fence rule goes with it once written.
     sawSession_.follow(request, result, unit, QString());
     apply_->setEnabled(model_.usable());
     showWhetherPrintable();
+}
+
+void Planner::drawBoardEnd(Canvas& canvas, double width, double height) const {
+    const PlanRequest& r = model_.request();
+    const PlanResult& result = model_.result();
+    drawPlannedBoardEnd(
+        canvas, r.boardWidth, r.boardThickness,
+        result.hasAngle ? coveOutline(r.coveDepth, result.angleDeg, r.bladeDiameter, r.kerf)
+                        : std::vector<BoardEndPoint>{},
+        {width, height, 1},
+        {look::rgb(look::kPaleYellow), look::rgb(look::kBrown), look::rgb(look::kTeal)});
 }
 
 void Planner::showPasses() {

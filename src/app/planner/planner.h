@@ -24,7 +24,8 @@ class QTableWidget;
 namespace arcwright {
 
 class AtTheSaw;
-class BoardEndView;
+class Canvas;
+class FittedDrawing;
 
 class Planner : public QWidget {
     Q_OBJECT
@@ -62,6 +63,9 @@ class Planner : public QWidget {
     void showResult();
     void showPasses();
     void showNote();
+    // The board end with the cove as this blade cuts it, for a drawing this many pixels wide
+    // and high.
+    void drawBoardEnd(Canvas& canvas, double width, double height) const;
     void applyToCalculator();
     void showWhetherPrintable();
     void printTemplate();
@@ -80,7 +84,7 @@ class Planner : public QWidget {
     QLabel* warnings_ = nullptr;
     QLabel* note_ = nullptr;  // what the calculator shows after "Use in Calculator"
     QTableWidget* passes_ = nullptr;
-    BoardEndView* endView_ = nullptr;
+    FittedDrawing* endView_ = nullptr;  // the board end with the planned cove
     QPushButton* apply_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* preview_ = nullptr;

@@ -18,10 +18,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/planner/board_end_view.h"
 #include "app/planner/planner.h"
 #include "app/planner/planner_words.h"
 #include "app/widgets/controls.h"
+#include "app/widgets/fitted_drawing.h"
 #include "app/widgets/look.h"
 
 namespace arcwright {
@@ -206,7 +206,11 @@ QWidget* Planner::createResults() {
 QWidget* Planner::createDrawingAndPasses() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
-    endView_ = new BoardEndView(panel);
+    endView_ = new FittedDrawing(QStringLiteral("planEndView"), look::kWhite, panel);
+    endView_->setFocusPolicy(Qt::TabFocus);
+    endView_->setDraw([this](Canvas& canvas, double width, double height) {
+        drawBoardEnd(canvas, width, height);
+    });
     describe(endView_, tr("Board end"),
              tr("The end of the board to scale, face down on the saw table, with the cove as "
                 "your blade cuts it: its flat bottom is as wide as the teeth leave it."));

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -53,6 +54,24 @@ struct UserToWidget {
         return {origin.x() + (x - left) * sx, origin.y() + (y - top) * sy};
     }
 };
+
+// Fills a polygon of the drawing. Its corners are the caller's, placed on the surface (a board
+// end fitted to its view); one lying wildly far off is no polygon to fill.
+void fillPolygon(QPainter& painter, std::span<const CanvasPoint> corners, Rgb colour,
+                 const UserToWidget& toPixels) {
+    constexpr double kFarthest = 1e6;  // pixels
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(corners.size()));
+    for (const CanvasPoint& c : corners) {
+        const QPointF at = toPixels(c.x, c.y);
+        if (!(std::abs(at.x()) < kFarthest && std::abs(at.y()) < kFarthest)) return;
+        polygon << at;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toQColor(colour));
+    painter.drawPolygon(polygon);
+    painter.setBrush(Qt::NoBrush);
+}
 
 // Puts a line's end where a pen `penPixels` device pixels wide covers whole device
 // pixels, so level and plumb lines stay crisp while slanted ones are smoothed; at a
@@ -116,6 +135,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     bool penSet = false;
     std::optional<Rgb> penColour;
     LineStyle penStyle = LineStyle::Solid;
+    float penWidth = 1;
     bool pointsRepeat = false;  // a repeated point leaves the picture as it is
 
     // Most of those lines are shorter than a pixel: both ends snap to the same pixel centre,
@@ -123,7 +143,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     // solid, opaque pen it stays as it is, so each such pixel is drawn once per run.
     // One pen pixel per device pixel: the grid of pixels a point can set is in device pixels.
     const double ratio = devicePixelRatioF();
-    const int penPixels = std::max(1, static_cast<int>(std::lround(ratio)));
+    int penPixels = 1;
     const int gridScale = static_cast<int>(std::ceil(ratio));
     const QRect logicalGrid = clipBox.toAlignedRect().adjusted(0, 0, 1, 1);
     const QRect grid(logicalGrid.topLeft() * gridScale, logicalGrid.size() * gridScale);
@@ -154,18 +174,28 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     newRun();
 
     for (const Primitive& p : list_->primitives()) {
-        if (!penSet || p.colour != penColour || p.style != penStyle) {
+        if (p.kind == Primitive::Kind::Polygon) {
+            drawRun();
+            fillPolygon(painter, list_->corners(p), p.colour.value_or(Rgb{}), toPixels);
+            penSet = false;  // the fill took the pen away
+            continue;
+        }
+        if (!penSet || p.colour != penColour || p.style != penStyle || p.width != penWidth) {
             drawRun();
             QPen pen(p.colour ? toQColor(*p.colour) : foreground_);
-            // One pixel wide at any pixel ratio.
-            pen.setWidthF(1.0);
+            // As many device-independent pixels wide as asked, at any pixel ratio.
+            pen.setWidthF(p.width);
             pen.setCapStyle(Qt::FlatCap);
             if (p.style == LineStyle::Dotted) pen.setStyle(Qt::DotLine);
             painter.setPen(pen);
             penSet = true;
             penColour = p.colour;
             penStyle = p.style;
-            pointsRepeat = pen.style() == Qt::SolidLine && pen.color().alpha() == 255;
+            penWidth = p.width;
+            penPixels = std::max(1, static_cast<int>(std::lround(p.width * ratio)));
+            // A point of a one-pixel pen sets one device pixel; a wider pen's, several.
+            pointsRepeat =
+                pen.style() == Qt::SolidLine && pen.color().alpha() == 255 && p.width == 1;
         }
         if (p.kind == Primitive::Kind::Line) {
             QPointF a = toPixels(p.x1, p.y1);
