@@ -36,6 +36,7 @@ class ClippingPrinter final : public SheetPrinter {
     void printText(std::string_view text, bool lineBreak) override {
         target_.printText(text, lineBreak);
     }
+    bool newPage() override { return target_.newPage(); }
     bool endDocument() override { return target_.endDocument(); }
 
   private:

@@ -7,8 +7,9 @@
 
 namespace arcwright {
 
-// The few printer operations the set-up sheet needs. Coordinates are in the current
-// unit (points), single precision; the page opens with the first drawing or text.
+// The few printer operations the printed pages need. Coordinates are in the current
+// unit (points), single precision; the first page opens with the first drawing or text,
+// and newPage() moves on to the next.
 // The size of the printable area, in points.
 struct PageExtent {
     double width = 0.0;
@@ -33,7 +34,11 @@ class SheetPrinter {
     // Prints text at the current position; a line break returns to x = 0 one line down,
     // otherwise the position stays after the last character.
     virtual void printText(std::string_view text, bool lineBreak) = 0;
-    // Sends the page. False when the job could not be printed.
+    // Ends the current page and starts the next one of the same document, with the unit,
+    // font and text position as they were. False when the printer cannot: a page failed,
+    // the document is ended, or the printer prints one page only.
+    virtual bool newPage() { return false; }
+    // Sends the document. False when the job could not be printed.
     virtual bool endDocument() = 0;
 };
 

@@ -114,9 +114,15 @@ struct Recorder : SheetPrinter {
         rectangles.push_back({x1, y1, x2, y2});
     }
     void printText(std::string_view text, bool) override { texts.emplace_back(text); }
+    bool newPage() override {
+        ++newPages;
+        return pagesLeft-- > 0;
+    }
     bool endDocument() override { return true; }
     std::vector<Segment> lines, rectangles;
     std::vector<std::string> texts;
+    int newPages = 0;
+    int pagesLeft = 0;  // how many more pages the target can start
 };
 
 struct RectangleCase {
@@ -152,6 +158,37 @@ INSTANTIATE_TEST_SUITE_P(
         RectangleCase{"WhollyOffThePage", {1e7, 1e7, 2e7, 2e7}, 0, 0},
         RectangleCase{"InfiniteCorner", {0, 0, std::numeric_limits<float>::infinity(), 54}, 0, 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A document of several pages: every request for a new page reaches the printer, its answer
+// comes back, and the pages after the first are clipped as the first.
+struct PagesCase {
+    const char* name;
+    int pagesLeft;              // what the printer can still start
+    std::vector<bool> answers;  // of three requests
+};
+
+class ClippingPrinterPagesTest : public ::testing::TestWithParam<PagesCase> {};
+
+TEST_P(ClippingPrinterPagesTest, PassesNewPageOn) {
+    Recorder target;
+    target.pagesLeft = GetParam().pagesLeft;
+    ClippingPrinter printer(target, kBox);
+    std::vector<bool> answers;
+    for (int page = 0; page < 3; ++page) {
+        printer.drawLine(0, 0, 1e30f, 0);
+        answers.push_back(printer.newPage());
+    }
+    EXPECT_EQ(answers, GetParam().answers);
+    EXPECT_EQ(target.newPages, 3);
+    ASSERT_EQ(target.lines.size(), 3u);
+    for (const Segment& s : target.lines) EXPECT_TRUE(kBox.contains(s.x2, s.y2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, ClippingPrinterPagesTest,
+                         ::testing::Values(PagesCase{"AsManyAsAsked", 3, {true, true, true}},
+                                           PagesCase{"OneMoreOnly", 1, {true, false, false}},
+                                           PagesCase{"OnePageOnly", 0, {false, false, false}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace arcwright

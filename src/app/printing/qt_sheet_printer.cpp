@@ -122,6 +122,16 @@ void QtSheetPrinter::printText(std::string_view text, bool lineBreak) {
     }
 }
 
+bool QtSheetPrinter::newPage() {
+    // A first page with nothing on it is still a page: it opens, so the next one follows it.
+    if (!openPage()) return false;
+    if (!device_.newPage()) {
+        failure_ = text("The next page could not be started.");
+        return false;
+    }
+    return true;
+}
+
 bool QtSheetPrinter::endDocument() {
     switch (page_) {
         case Page::Failed:
@@ -134,11 +144,11 @@ bool QtSheetPrinter::endDocument() {
             break;
     }
     page_ = Page::Ended;
-    if (!painter_.end() || (printer_ != nullptr && printer_->printerState() == QPrinter::Error)) {
-        failure_ = text("The page could not be finished.");
-        return false;
-    }
-    return true;
+    const bool ended =
+        painter_.end() && (printer_ == nullptr || printer_->printerState() != QPrinter::Error);
+    if (!ended && failure_.isEmpty()) failure_ = text("The page could not be finished.");
+    // A page that could not be started leaves the document short of it.
+    return failure_.isEmpty();
 }
 
 bool QtSheetPrinter::openPage() {

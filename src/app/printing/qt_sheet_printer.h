@@ -19,10 +19,11 @@ class QPrinter;
 
 namespace arcwright {
 
-// A page on a Qt printer or PDF writer. Coordinates are points scaled from the device's own
-// resolution, with the origin at the top left of the printable area; nothing is fitted to
-// the page, so an inch of board is an inch on paper. The page opens with the first drawing
-// or text and is finished by endDocument(). Lines are clipped to a box well around the
+// The pages of one document on a Qt printer or PDF writer. Coordinates are points scaled
+// from the device's own resolution, with the origin at the top left of the printable area;
+// nothing is fitted to the page, so an inch of board is an inch on paper. The first page
+// opens with the first drawing or text, newPage() starts the next, and endDocument()
+// finishes the document. Lines are clipped to a box well around the
 // page, so no coordinate reaches the PDF writer that it cannot write, whatever document is
 // drawn; text far off the page is left out.
 class QtSheetPrinter final : public SheetPrinter {
@@ -32,7 +33,7 @@ class QtSheetPrinter final : public SheetPrinter {
         Direct,  // the printer paints where Qt sends it, as in a print preview
     };
 
-    // `printer` must outlive this object and is used for one page only.
+    // `printer` must outlive this object and is used for one document only.
     explicit QtSheetPrinter(QPrinter& printer, Queue queue = Queue::Spool);
     // The same on a PDF writer that writes `fileName`.
     QtSheetPrinter(QPdfWriter& writer, const QString& fileName);
@@ -49,6 +50,7 @@ class QtSheetPrinter final : public SheetPrinter {
     void drawLine(float x1, float y1, float x2, float y2) override;
     void drawRectangle(float x1, float y1, float x2, float y2) override;
     void printText(std::string_view text, bool lineBreak) override;
+    bool newPage() override;
     bool endDocument() override;
 
     // Why the page was not printed, for the user; empty while nothing has failed.
