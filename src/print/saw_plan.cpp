@@ -426,4 +426,12 @@ void drawSawPlanSheet(SheetPrinter& printer, const SawPlan& plan, const SawPlanL
     drawFooter(printer, plan, layout, sheet);
 }
 
+bool printSawPlanSheets(SheetPrinter& printer, const SawPlan& plan, const SawPlanLayout& layout) {
+    for (std::size_t i = 0; i < layout.sheets.size(); ++i) {
+        if (!printer.newPage()) return false;
+        drawSawPlanSheet(printer, plan, layout, i);
+    }
+    return true;
+}
+
 }  // namespace arcwright

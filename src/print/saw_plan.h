@@ -112,8 +112,12 @@ struct SawPlanLayout {
 
 SawPlanLayout layOutSawPlan(const SawPlan& plan);
 
-// Draws one sheet of the plan on the current page; the caller starts each page.
+// Draws one sheet of the plan on the current page.
 void drawSawPlanSheet(SheetPrinter& printer, const SawPlan& plan, const SawPlanLayout& layout,
                       std::size_t sheet);
+
+// After a page already drawn, every sheet of the plan on a new page of its own. False when
+// the printer could not start a page; the caller ends the document either way.
+bool printSawPlanSheets(SheetPrinter& printer, const SawPlan& plan, const SawPlanLayout& layout);
 
 }  // namespace arcwright

@@ -43,8 +43,7 @@ struct Sheet {
     std::vector<PrintedText> texts;
 };
 
-// Records each sheet. SheetPrinter has no page break of its own yet: the test starts each
-// sheet after the first with newPage(), as the printing path will.
+// Records each sheet; newPage() starts the next, as the printing path does between them.
 struct SheetsPrinter : SheetPrinter {
     void setUnitPoints() override {}
     void setFontName(std::string_view) override {}
@@ -64,10 +63,12 @@ struct SheetsPrinter : SheetPrinter {
         sheets.back().texts.push_back({at, std::string(text)});
     }
     bool endDocument() override { return true; }
-    bool newPage() {
+    bool newPage() override {
+        if (sheets.size() >= pagesItTakes) return false;
         sheets.emplace_back();
         return true;
     }
+    std::size_t pagesItTakes = 1000;
 
     PagePoint at;
     std::vector<Sheet> sheets{1};
@@ -116,12 +117,11 @@ SawPlan planFor(const CoveSetup& s, double pageWidth, double pageHeight) {
     return plan;
 }
 
+// The plan's sheets as they print after the set-up page, that page left out.
 SheetsPrinter printed(const SawPlan& plan, const SawPlanLayout& layout) {
     SheetsPrinter printer;
-    for (std::size_t i = 0; i < layout.sheets.size(); ++i) {
-        if (i > 0) printer.newPage();
-        drawSawPlanSheet(printer, plan, layout, i);
-    }
+    EXPECT_TRUE(printSawPlanSheets(printer, plan, layout));
+    printer.sheets.erase(printer.sheets.begin());
     return printer;
 }
 
@@ -599,6 +599,23 @@ TEST_P(Limits, SaysWhyAndDrawsNothingOffThePage) {
     if (row.cutShort && row.fit == PlanFit::Fits) {
         EXPECT_TRUE(hasText(printer.sheets[0], "The plan stops " + decimalInches(36.0)));
     }
+}
+
+// A printer that takes fewer pages than the plan has: it says so, and draws no sheet on a
+// page it did not start.
+TEST(Limits, APrinterOfFewerPagesIsToldOff) {
+    const SawPlan plan = planFor({10, 3, 0.84, std::nullopt, 0}, kLetterWidth, kLetterHeight);
+    const SawPlanLayout layout = layOutSawPlan(plan);
+    ASSERT_GT(layout.sheets.size(), 2u);
+    SheetsPrinter onePage;
+    onePage.pagesItTakes = 1;
+    EXPECT_FALSE(printSawPlanSheets(onePage, plan, layout));
+    EXPECT_EQ(onePage.sheets.size(), 1u);
+    EXPECT_TRUE(onePage.sheets[0].lines.empty());
+    SheetsPrinter threePages;
+    threePages.pagesItTakes = 3;
+    EXPECT_FALSE(printSawPlanSheets(threePages, plan, layout));
+    EXPECT_EQ(threePages.sheets.size(), 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
