@@ -546,12 +546,11 @@ class PlannerTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        const QStringList expected{"planCoveWidth",      "planCoveDepth",  "planBoardWidth",
-                                   "planBoardThickness", "planCoveOffset", "planBladeDiameter",
-                                   "planKerf",           "planPassDepth",  "planInches",
-                                   "planEndView",        "planPasses",     "planApply",
-                                   "planPrint",          "planPreview",    "planAtSaw",
-                                   "planCoveWidth"};
+        const QStringList expected{
+            "planCoveWidth",  "planCoveDepth",     "planBoardWidth", "planBoardThickness",
+            "planCoveOffset", "planBladeDiameter", "planKerf",       "planPassDepth",
+            "planInches",     "planEndView",       "planPasses",     "planApply",
+            "planPrint",      "planPreview",       "planAtSaw",      "planCoveWidth"};
         QCOMPARE(visited, expected);
         for (QWidget* w : planner->findChildren<QWidget*>()) {
             if (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty()) continue;
