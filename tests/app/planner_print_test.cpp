@@ -346,7 +346,7 @@ class PlannerPrintTest : public QObject {
         const int expectedPages = 1 + static_cast<int>(layout.sheets.size());
 
         QTest::mouseClick(button(*planner, "planPrint"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(pdfPageCount(pdf) == expectedPages, 40'000);
+        QTRY_VERIFY_WITH_TIMEOUT(pdfPageCount(pdf) == expectedPages, 30'000);
         QCOMPARE(desk.told, QStringList());
 
         const double theta = planner->model().result().angleDeg;
