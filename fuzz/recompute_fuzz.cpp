@@ -37,7 +37,10 @@ class CheckingPrinter : public SheetPrinter {
     }
     void setEmphasis(bool) override {}
     void setTextPosition(float x, float y) override { finite({x, y}); }
-    void drawLine(float x1, float y1, float x2, float y2) override { finite({x1, y1, x2, y2}); }
+    using SheetPrinter::drawLine;
+    void drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb>) override {
+        finite({x1, y1, x2, y2});
+    }
     void drawRectangle(float x1, float y1, float x2, float y2) override {
         finite({x1, y1, x2, y2});
     }

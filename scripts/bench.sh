@@ -26,7 +26,7 @@ echo "== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d
 
 echo "== core recomputation"
 "$bin/core_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-  --benchmark_filter='recompute|solveOnly'
+  --benchmark_filter='recompute|keystrokeInTheModel|solveOnly'
 
 echo "== cove planner"
 "$bin/plan_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

@@ -3,14 +3,16 @@
 
 #include "views/board_end.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace arcwright {
 
 namespace {
 
+// Whether a point can be handed to a canvas: its coordinates finite in single precision.
 bool finite(double x, double y) {
-    return std::isfinite(x) && std::isfinite(y);
+    return std::isfinite(toSurface(x)) && std::isfinite(toSurface(y));
 }
 
 class BoardEndPen {
@@ -24,7 +26,9 @@ class BoardEndPen {
             if (!inside) return;
             s = *inside;
         }
-        drawLine(canvas_, s.x1, s.y1, s.x2, s.y2, colour);
+        if (finite(s.x1, s.y1) && finite(s.x2, s.y2)) {
+            drawLine(canvas_, s.x1, s.y1, s.x2, s.y2, colour);
+        }
     }
     void line(double x1, double y1, double x2, double y2) const {
         line(x1, y1, x2, y2, look_.lines);
@@ -67,8 +71,10 @@ void drawBoardEnd(Canvas& canvas, const BoardEndPlace& p, const BoardEndLook& lo
     } else if (look.back && !look.lines && !look.within) {
         // A board that cannot be placed is not drawn: every side would run to infinity.
         if (finite(p.left, p.face) && finite(p.right, p.back)) {
-            canvas.drawRectangle(toSurface(p.left), toSurface(p.face), toSurface(p.right),
-                                 toSurface(p.back));
+            // From the corner at the smaller y: the face on a screen, where y grows up, the
+            // back on paper, where it grows down.
+            canvas.drawRectangle(toSurface(p.left), toSurface(std::min(p.face, p.back)),
+                                 toSurface(p.right), toSurface(std::max(p.face, p.back)));
         }
     } else {
         pen.line(p.left, p.face, p.right, p.face);

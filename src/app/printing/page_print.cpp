@@ -17,14 +17,11 @@
 #include "app/printing/pdf_folder.h"
 #include "app/printing/print_queue.h"
 #include "app/printing/qt_sheet_printer.h"
-#include "print/clip.h"
 
 namespace arcwright {
 namespace {
 
 constexpr int kDotsPerInch = 1200;
-// Lines are kept within this much of the page, in points (a hundred inches).
-constexpr double kClipMarginPoints = 7200.0;
 // The worker stops within a few tens of milliseconds of its deadline; past this much more
 // the window stops waiting for it regardless.
 constexpr std::chrono::milliseconds kGrace{1000};
@@ -46,13 +43,6 @@ QPageLayout queuePageLayout(const DefaultQueue& queue) {
             QMarginsF(m.left, m.top, m.right, m.bottom), QPageLayout::Point};
 }
 
-// The document draws through a clipping layer sized to this page, in points.
-bool drawClipped(QtSheetPrinter& page, const DrawPage& drawPage) {
-    const PageExtent area = page.printableArea();
-    ClippingPrinter clipped(page, boxAroundPage(area.width, area.height, kClipMarginPoints));
-    return drawPage(clipped);
-}
-
 // Whether a document was drawn, and why not.
 struct Drawing {
     bool drawn = false;
@@ -70,7 +60,7 @@ Drawing writePdf(const QString& file, const QPageLayout& layout, const QString& 
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Arcwright"));
     QtSheetPrinter page(writer, file);
-    const bool drawn = drawClipped(page, drawPage);
+    const bool drawn = drawPage(page);
     return {drawn, page.failure()};
 }
 
@@ -83,7 +73,7 @@ QString asSentence(const QString& message) {
 
 bool drawPageOn(QPrinter& printer, const DrawPage& drawPage) {
     QtSheetPrinter page(printer, QtSheetPrinter::Queue::Direct);
-    return drawClipped(page, drawPage);
+    return drawPage(page);
 }
 
 void printPage(QWidget* window, const PrintHooks& hooks, const QString& documentName,
@@ -307,7 +297,7 @@ void PagePrint::printOn(std::unique_ptr<QPrinter> printer) {
     Drawing drawing;
     {
         QtSheetPrinter page(*printer_);
-        drawing = {drawClipped(page, job_->draw), page.failure()};
+        drawing = {job_->draw(page), page.failure()};
         spool_ = page.takeSpool();
     }
     if (!drawing.drawn) {
