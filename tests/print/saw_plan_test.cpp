@@ -50,7 +50,8 @@ struct SheetsPrinter : SheetPrinter {
     void setFontSize(double) override {}
     void setEmphasis(bool) override {}
     void setTextPosition(float x, float y) override { at = {x, y}; }
-    void drawLine(float x1, float y1, float x2, float y2) override {
+    using SheetPrinter::drawLine;
+    void drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb>) override {
         sheets.back().lines.push_back({{x1, y1}, {x2, y2}});
     }
     void drawRectangle(float x1, float y1, float x2, float y2) override {
