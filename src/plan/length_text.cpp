@@ -101,8 +101,10 @@ std::string lengthText(double inches, LengthUnit unit) {
 }
 
 std::string shopFractionText(double inches) {
-    const FractionCaptions f =
-        ShowFraction(std::isfinite(inches) ? inches : 0.0, 32, {true, " - in.", " + in.", " in."});
+    // A length read back from millimetres lies a hair off its inches (50.8 mm is
+    // 1.9999999999999998 in.): that is no "a little less" a rule could show.
+    const double shown = std::isfinite(inches) ? std::round(inches * 1e9) / 1e9 : 0.0;
+    const FractionCaptions f = ShowFraction(shown, 32, {true, " - in.", " + in.", " in."});
     std::string out = f.whole;
     if (!f.numerator.empty()) {
         if (!out.empty()) out += ' ';

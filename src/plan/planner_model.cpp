@@ -5,6 +5,14 @@
 
 namespace arcwright {
 
+namespace {
+
+bool blank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+}  // namespace
+
 double PlanRequest::*requestField(PlanBox box) {
     switch (box) {
         case PlanBox::CoveWidth:
@@ -20,9 +28,11 @@ double PlanRequest::*requestField(PlanBox box) {
         case PlanBox::Kerf:
             return &PlanRequest::kerf;
         case PlanBox::PassDepth:
+            return &PlanRequest::passDepth;
+        case PlanBox::CoveOffset:
             break;
     }
-    return &PlanRequest::passDepth;
+    return nullptr;
 }
 
 PlannerModel::PlannerModel() {
@@ -74,19 +84,33 @@ void PlannerModel::setLength(PlanBox box, double inches) {
 void PlannerModel::recompute() {
     echo_.reset();
     PlanRequest request = request_;
+    std::optional<double> offset;
     bool allRead = true;
     for (std::size_t i = 0; i < kPlanBoxCount; ++i) {
+        const auto box = static_cast<PlanBox>(i);
         const auto inches = readLength(texts_[i], unit_);
-        readable_[i] = inches.has_value();
-        if (inches) {
-            request.*requestField(static_cast<PlanBox>(i)) = *inches;
-        } else {
+        // An empty cove place is the centre.
+        readable_[i] = inches || (box == PlanBox::CoveOffset && blank(texts_[i]));
+        if (!readable_[i]) {
             allRead = false;
+        } else if (box == PlanBox::CoveOffset) {
+            offset = inches;
+        } else {
+            request.*requestField(box) = *inches;
         }
     }
     if (!allRead) return;
     request_ = request;
+    coveOffset_ = offset;
     result_ = solve(request_);
+    placement_ = {};
+    fence_ = {};
+    if (!result_.hasAngle) return;
+    const double half = request_.coveWidth / 2;
+    placement_ = placeCove(request_.boardWidth, {half, half}, coveOffset_);
+    if (result_.canCut() && placement_.canPlace()) {
+        fence_ = fencePosition({result_.angleDeg, placement_.fenceToDeepest});
+    }
 }
 
 }  // namespace arcwright

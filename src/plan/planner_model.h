@@ -12,7 +12,9 @@
 #include <optional>
 #include <string>
 
+#include "plan/cove_placement.h"
 #include "plan/cove_plan.h"
+#include "plan/fence_position.h"
 #include "plan/length_text.h"
 
 namespace arcwright {
@@ -26,10 +28,13 @@ enum class PlanBox {
     BladeDiameter,
     Kerf,
     PassDepth,
+    // The cove's near edge from the board's fence-side edge; empty centres the cove.
+    CoveOffset,
 };
-inline constexpr std::size_t kPlanBoxCount = 7;
+inline constexpr std::size_t kPlanBoxCount = 8;
 
-// The request field each box fills.
+// The request field each box fills; none for the cove's place, which the plan does not
+// depend on.
 double PlanRequest::*requestField(PlanBox box);
 
 // What the calculator shows after the planner typed a set-up into it.
@@ -56,7 +61,7 @@ class PlannerModel {
     void echoFromCalculator(CalculatorEcho echo) { echo_ = std::move(echo); }
 
     const std::string& text(PlanBox box) const { return texts_[index(box)]; }
-    // False while the box's text is not one length.
+    // False while the box's text is not one length (or, for the cove's place, empty).
     bool readable(PlanBox box) const { return readable_[index(box)]; }
     std::optional<PlanBox> firstUnreadable() const;
     LengthUnit unit() const { return unit_; }
@@ -65,8 +70,13 @@ class PlannerModel {
     // cannot be read, for the user to compare.
     const PlanRequest& request() const { return request_; }
     const PlanResult& result() const { return result_; }
+    // Where the cove lies across the board, and where the fence goes for it: worked out
+    // with the plan whenever it has an angle; no fence position unless the plan can be cut
+    // and the cove placed.
+    const CovePlacement& placement() const { return placement_; }
+    const FencePosition& fence() const { return fence_; }
     // The plan shown may be typed into the calculator, printed and worked at the saw.
-    bool usable() const { return !firstUnreadable() && result_.canCut(); }
+    bool usable() const { return !firstUnreadable() && result_.canCut() && placement_.canPlace(); }
     const std::optional<CalculatorEcho>& echo() const { return echo_; }
 
   private:
@@ -78,7 +88,10 @@ class PlannerModel {
     std::array<bool, kPlanBoxCount> readable_{};
     LengthUnit unit_ = LengthUnit::Inch;
     PlanRequest request_;
+    std::optional<double> coveOffset_;  // empty: centred
     PlanResult result_;
+    CovePlacement placement_;
+    FencePosition fence_;
     std::optional<CalculatorEcho> echo_;
 };
 

@@ -246,7 +246,7 @@ FenceTemplateLayout layOutFenceTemplate(const FenceTemplate& page) {
     return planPage(page).layout;
 }
 
-bool printFenceTemplate(SheetPrinter& printer, const FenceTemplate& page) {
+void drawFenceTemplate(SheetPrinter& printer, const FenceTemplate& page) {
     const PagePlan plan = planPage(page);
     const PageBox sheet{0.0, 0.0, positiveOrZero(page.pageWidth), positiveOrZero(page.pageHeight)};
     printer.setUnitPoints();
@@ -270,6 +270,10 @@ bool printFenceTemplate(SheetPrinter& printer, const FenceTemplate& page) {
     drawTemplateBoardEnd(printer, page, plan.board, sheet);
     if (plan.triangle) drawTriangle(printer, *plan.triangle, sheet);
     printTextBlock(printer, plan.text, plan.layout.textTopLeft);
+}
+
+bool printFenceTemplate(SheetPrinter& printer, const FenceTemplate& page) {
+    drawFenceTemplate(printer, page);
     return printer.endDocument();
 }
 

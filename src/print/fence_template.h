@@ -72,7 +72,10 @@ struct FenceTemplateLayout {
 
 FenceTemplateLayout layOutFenceTemplate(const FenceTemplate& page);
 
-// Prints the page. Returns what endDocument() reported.
+// Draws the page on the printer's current page, for a document that goes on after it.
+void drawFenceTemplate(SheetPrinter& printer, const FenceTemplate& page);
+
+// Prints the page as a document of its own. Returns what endDocument() reported.
 bool printFenceTemplate(SheetPrinter& printer, const FenceTemplate& page);
 
 }  // namespace arcwright

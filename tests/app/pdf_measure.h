@@ -60,11 +60,14 @@ inline std::vector<PdfSegment> svgSegments(const QString& svg) {
     return segments;
 }
 
-// The straight pieces of a PDF's first page; empty when pdftocairo could not draw it.
-inline std::vector<PdfSegment> pdfSegments(const QString& pdf) {
-    const QString svgFile = pdf + QStringLiteral(".svg");
+// The straight pieces of one page of a PDF, the first unless told; empty when pdftocairo
+// could not draw it.
+inline std::vector<PdfSegment> pdfSegments(const QString& pdf, int page = 1) {
+    const QString svgFile = pdf + QStringLiteral(".%1.svg").arg(page);
     QFile::remove(svgFile);
-    toolOutput(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), pdf, svgFile});
+    const QString number = QString::number(page);
+    toolOutput(QStringLiteral("pdftocairo"), {QStringLiteral("-svg"), QStringLiteral("-f"), number,
+                                              QStringLiteral("-l"), number, pdf, svgFile});
     QFile svg(svgFile);
     if (!svg.open(QIODevice::ReadOnly)) return {};
     return svgSegments(QString::fromUtf8(svg.readAll()));
@@ -85,6 +88,22 @@ inline std::optional<PdfSegment> segmentBetween(const std::vector<PdfSegment>& s
 inline double angleAtStart(const PdfSegment& p, const PdfSegment& q) {
     const double d = std::abs(QLineF(p.from, p.to).angleTo(QLineF(q.from, q.to)));
     return d > 180.0 ? 360.0 - d : d;
+}
+
+// How many pages a PDF has; 0 when pdfinfo cannot read it.
+inline int pdfPageCount(const QString& pdf) {
+    const QString info = toolOutput(QStringLiteral("pdfinfo"), {pdf});
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+// The text of one page, its runs of blanks and line breaks made single blanks.
+inline QString pdfPageText(const QString& pdf, int page) {
+    const QString number = QString::number(page);
+    return toolOutput(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-raw"), QStringLiteral("-f"), number, QStringLiteral("-l"),
+                       number, pdf, QStringLiteral("-")})
+        .simplified();
 }
 
 // Every length written on the page as a decimal followed by "in." or "mm", in inches.

@@ -8,16 +8,22 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <cmath>
+#include <map>
+#include <numbers>
 
 #include "app/planner/planner.h"
 #include "app/planner/planner_template.h"
 #include "app/printing/page_print.h"
 #include "pdf_measure.h"
+#include "plan_measure.h"
 #include "window_harness.h"
 
 using namespace arcwright;
@@ -160,7 +166,9 @@ class PlannerPrintTest : public QObject {
             << QStringList{"Cove 3.0 in. (3 in.) wide, 0.625 in. (5/8 in.) deep",
                            "Board 4.0 in. (4 in.) wide, 0.75 in. (3/4 in.) thick",
                            "Blade 10.0 in. (10 in.) across, kerf 0.125 in. (1/8 in.)",
-                           "Wood left each side 0.5 in. (1/2 in.)",
+                           "Wood left 0.5 in. (1/2 in.) on the fence side, 0.5 in. (1/2 in.) on "
+                           "the far side",
+                           "Fence face 2.0 in. (2 in.) from the centre point, square to the fence",
                            "fence 36.8°",
                            "53.2°",
                            "10 5/8 in. 0.625 in. 3 in."};
@@ -169,7 +177,8 @@ class PlannerPrintTest : public QObject {
             << QStringList{"Cove 76.2 mm wide, 15.9 mm deep",
                            "Board 101.6 mm wide, 19.1 mm thick",
                            "Blade 254.0 mm across, kerf 3.2 mm",
-                           "Wood left each side 12.7 mm",
+                           "Wood left 12.7 mm on the fence side, 12.7 mm on the far side",
+                           "Fence face 50.8 mm (2 in.) from the centre point, square to the fence",
                            "fence 36.8°",
                            "10 15.9 mm 76.2 mm"};
         QTest::newRow("narrow cove in a wide board")
@@ -195,7 +204,11 @@ class PlannerPrintTest : public QObject {
         QCOMPARE(desk.dialogs, 0);
         const QString text = pageText(pdf);
         for (const QString& line : onPage) QVERIFY2(text.contains(line), qPrintable(line));
-        QCOMPARE(text.contains(QLatin1String(" in.")), !millimetres);
+        // The set-up page speaks the planner's unit; the distances to measure at the saw
+        // carry their shop fraction in inches beside them, in brackets.
+        QString setUpPage = pdfPageText(pdf, 1);
+        setUpPage.remove(QRegularExpression(QStringLiteral("\\([^()]* in\\.\\)")));
+        QCOMPARE(setUpPage.contains(QLatin1String(" in.")), !millimetres);
 
         const double theta = planner->model().result().angleDeg;
         const double thickness = planner->model().request().boardThickness;
@@ -234,15 +247,16 @@ class PlannerPrintTest : public QObject {
         auto* preview = dialog->findChild<QPrintPreviewWidget*>();
         QVERIFY(preview);
         preview->updatePreview();
-        QCOMPARE(preview->pageCount(), 1);
+        // The set-up page and every sheet of the plan after it.
+        QTRY_VERIFY(QFileInfo::exists(printed));
+        QVERIFY(pdfPageCount(printed) > 1);
+        QCOMPARE(preview->pageCount(), pdfPageCount(printed));
         dialog->close();
 
         // The same drawing onto a PDF printer of the same paper, as the preview's Print would.
         const QString previewed = dir_->filePath(QStringLiteral("previewed.pdf"));
         const auto printer = pdfPrinter(previewed);
-        QVERIFY(drawPageOn(*printer, templateDrawing(plannedTemplate(planner->model().request(),
-                                                                     planner->model().result(),
-                                                                     planner->model().unit()))));
+        QVERIFY(drawPageOn(*printer, templateDrawing(plannedPages(planner->model()))));
         QVERIFY(!pageText(printed).isEmpty());
         QCOMPARE(pageText(previewed), pageText(printed));
     }
@@ -283,6 +297,120 @@ class PlannerPrintTest : public QObject {
         QCOMPARE(everythingShown(*planner), plannerBefore);
         QCOMPARE(QFileInfo::exists(chosen), chooseFile);
         if (chooseFile) QVERIFY(pageText(chosen).contains(QStringLiteral("fence 36.8°")));
+    }
+
+    // The plan of the saw table as the private print service prints it, after the set-up
+    // page: every sheet has its key and check squares true to 0.003 in., the fence runs at
+    // θ to the blade line and d from the centre point on the front side, and neighbouring
+    // sheets laid cut edge on glue line carry the same lines on across the overlap.
+    void planSheetsThroughTheQueue_data() {
+        QTest::addColumn<QStringList>("boxes");  // cove, depth, board, thickness, offset
+        QTest::addColumn<bool>("millimetres");
+        QTest::addColumn<double>("distance");  // the fence's, inches: wood + half the cove
+        QTest::newRow("worked example")
+            << QStringList{"3", "5/8", "4 1/2", "1 1/4", ""} << false << 2.25;
+        QTest::newRow("off centre in mm")
+            << QStringList{"76.2", "15.875", "114.3", "31.75", "12.7"} << true << 2.0;
+        QTest::newRow("ten degrees") << QStringList{"1", "5/8", "3", "3/4", ""} << false << 1.5;
+    }
+    void planSheetsThroughTheQueue() {
+        QFETCH(QStringList, boxes);
+        QFETCH(bool, millimetres);
+        QFETCH(double, distance);
+        const QString folder = qEnvironmentVariable("ARCWRIGHT_PRINT_OUT");
+        if (folder.isEmpty()) QSKIP("no private print service (ARCWRIGHT_PRINT_OUT is not set)");
+        const QString queue = qEnvironmentVariable("PRINTER", QStringLiteral("PDF"));
+        if (QPrinterInfo::defaultPrinter().printerName() != queue) {
+            QSKIP("the private print service's queue is not the default printer");
+        }
+        const QString pdf = folder + QLatin1Char('/') + queue + QStringLiteral(".pdf");
+        QFile::remove(pdf);
+
+        Planner* planner = openPlanner();
+        if (millimetres) control<QRadioButton>(*planner, "planMillimetres")->click();
+        enter(*planner, boxes.mid(0, 4));
+        box(*planner, "planCoveOffset")->setText(boxes[4]);
+        QCOMPARE(caption(*planner, "planStatus"), QString());
+        Desk desk;
+        PrintHooks hooks;  // the desktop's own printer: the private queue
+        hooks.tell = [&desk](const QString& message) { desk.told << message; };
+        planner->setPrintHooks(hooks);
+        // How many sheets the plan takes on the queue's paper.
+        QPrinter onQueue(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        TemplatePages pages = plannedPages(planner->model());
+        const QRectF area = onQueue.pageLayout().paintRectPoints();
+        pages.plan.pageWidth = area.width();
+        pages.plan.pageHeight = area.height();
+        const SawPlanLayout layout = layOutSawPlan(pages.plan);
+        QCOMPARE(layout.fit, PlanFit::Fits);
+        const int expectedPages = 1 + static_cast<int>(layout.sheets.size());
+
+        QTest::mouseClick(button(*planner, "planPrint"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(pdfPageCount(pdf) == expectedPages, 30'000);
+        QCOMPARE(desk.told, QStringList());
+
+        const double theta = planner->model().result().angleDeg;
+        std::map<std::pair<int, int>, std::vector<PdfSegment>> sheets;  // by row and column
+        std::optional<FenceOnPaper> fence;
+        const QRegularExpression key(
+            QStringLiteral("row (\\d+), column (\\d+) of (\\d+) x (\\d+)"));
+        for (int page = 2; page <= expectedPages; ++page) {
+            const std::vector<PdfSegment> lines = pdfSegments(pdf, page);
+            const auto found = key.match(pdfPageText(pdf, page));
+            QVERIFY2(found.hasMatch(), qPrintable(QStringLiteral("no key on page %1").arg(page)));
+            QCOMPARE(found.captured(3).toInt(), layout.rows);
+            QCOMPARE(found.captured(4).toInt(), layout.columns);
+            sheets[{found.captured(1).toInt(), found.captured(2).toInt()}] = lines;
+            const std::vector<double> sides = squareSides(lines);
+            for (const double side : {72.0, 25.0 / 25.4 * 72.0}) {
+                QVERIFY2(
+                    std::any_of(sides.begin(), sides.end(),
+                                [&](double s) { return std::abs(s - side) < 0.003 * 72; }),
+                    qPrintable(QStringLiteral("page %1: no %2 pt square").arg(page).arg(side)));
+            }
+            if (const auto centre = centrePoint(lines)) {
+                const auto front = frontmostLine(lines, *centre);
+                if (front && (!fence || front->inFront > fence->inFront)) fence = front;
+            }
+        }
+        QCOMPARE(static_cast<int>(sheets.size()), expectedPages - 1);
+        QVERIFY2(fence, "no sheet with the centre point and the fence");
+        QVERIFY2(std::abs(fence->fromBlade - theta) < 0.1,
+                 qPrintable(QStringLiteral("%1° for %2°").arg(fence->fromBlade).arg(theta)));
+        QVERIFY2(std::abs(fence->distance - distance * 72) < 72.0 / 64,
+                 qPrintable(
+                     QStringLiteral("%1 in. for %2 in.").arg(fence->distance / 72).arg(distance)));
+        const double crossing = distance / std::sin(theta * std::numbers::pi / 180) * 72;
+        QVERIFY(std::abs(fence->inFront - crossing) < 72.0 / 64);
+
+        // Neighbours: the next sheet's cut edge on this sheet's glue line.
+        int joins = 0;
+        for (const auto& [at, mine] : sheets) {
+            for (const bool across : {true, false}) {
+                const std::pair<int, int> next{at.first + (across ? 0 : 1),
+                                               at.second + (across ? 1 : 0)};
+                const auto other = sheets.find(next);
+                if (other == sheets.end()) continue;
+                const auto glue = glueLine(mine, across);
+                const auto cut = cutLine(other->second, across);
+                QVERIFY(glue && cut);
+                const double by = *glue - *cut;
+                const QPointF shift = across ? QPointF(by, 0) : QPointF(0, by);
+                std::vector<PdfSegment> moved;
+                for (const PdfSegment& s : other->second)
+                    moved.push_back({s.from + shift, s.to + shift});
+                const auto there = linesRunningOn(mine, moved, {}, across, *glue, 36.0);
+                const auto back = linesRunningOn(moved, mine, {}, across, *glue, 36.0);
+                const QString where =
+                    QStringLiteral("row %1, column %2, %3")
+                        .arg(at.first)
+                        .arg(at.second)
+                        .arg(across ? QStringLiteral("right") : QStringLiteral("below"));
+                QVERIFY2(there.unmatched == 0 && back.unmatched == 0, qPrintable(where));
+                joins += there.matched;
+            }
+        }
+        if (layout.sheets.size() > 1) QVERIFY(joins > 0);
     }
 };
 

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <cmath>
+#include <numbers>
 
 #include "app/widgets/controls.h"
 #include "app/widgets/fitted_drawing.h"
@@ -172,7 +174,8 @@ class PlannerTest : public QObject {
         }
         QCOMPARE(text(*planner, "planComplement"), QStringLiteral("53.2°"));
         QCOMPARE(text(*planner, "planBladeHeight"), QStringLiteral("0.625 in. (5/8 in.)"));
-        QCOMPARE(text(*planner, "planFenceOffset"), QStringLiteral("0.75 in. (3/4 in.)"));
+        QCOMPARE(text(*planner, "planWoodFence"), QStringLiteral("0.75 in. (3/4 in.)"));
+        QCOMPARE(text(*planner, "planWoodFar"), QStringLiteral("0.75 in. (3/4 in.)"));
     }
 
     void readsUnitsAndFractions_data() {
@@ -386,6 +389,136 @@ class PlannerTest : public QObject {
         }
     }
 
+    // Where the fence goes, for set-ups across the angles, centred and off centre, in
+    // either unit: the wood on the fence side and half the cove from the centre point, and
+    // the marks that distance over sin θ and cos θ from it.
+    void fencePlace_data() {
+        QTest::addColumn<bool>("millimetres");
+        QTest::addColumn<QStringList>("boxes");  // cove width, depth, board, offset, kerf
+        QTest::addColumn<double>("wood");        // on the fence side, inches
+        QTest::addColumn<double>("cove");
+        const auto mm = [](double v) { return v / 25.4; };
+        QTest::newRow("worked example")
+            << false << QStringList{"3", "5/8", "4 1/2", "", "1/8"} << 0.75 << 3.0;
+        QTest::newRow("off centre, no kerf")
+            << false << QStringList{"3", "5/8", "4 1/2", "1/2", "0"} << 0.5 << 3.0;
+        QTest::newRow("ten degrees")
+            << false << QStringList{"1", "5/8", "3", "", "1/8"} << 1.0 << 1.0;
+        QTest::newRow("sixty degrees off centre")
+            << false << QStringList{"4 1/4", "5/8", "5 1/2", "3/4", "1/8"} << 0.75 << 4.25;
+        QTest::newRow("eighty degrees in mm")
+            << true << QStringList{"121", "15.875", "150", "", "3.175"} << mm(14.5) << mm(121);
+        QTest::newRow("off centre in mm")
+            << true << QStringList{"76.2", "15.875", "114.3", "10", "0"} << mm(10) << mm(76.2);
+    }
+    void fencePlace() {
+        QFETCH(bool, millimetres);
+        QFETCH(QStringList, boxes);
+        QFETCH(double, wood);
+        QFETCH(double, cove);
+        Planner* planner = workedExample();
+        if (millimetres) choose(control<QRadioButton>(*planner, "planMillimetres"));
+        const LengthUnit unit = millimetres ? LengthUnit::Millimetre : LengthUnit::Inch;
+        const std::array<const char*, 5> names{"planCoveWidth", "planCoveDepth", "planBoardWidth",
+                                               "planCoveOffset", "planKerf"};
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            retype(box(*planner, names[i]), boxes[static_cast<int>(i)]);
+        }
+        QCOMPARE(text(*planner, "planStatus"), QString());
+        const auto atSaw = [unit](double inches) {
+            return QStringLiteral("%1 (%2)").arg(QString::fromStdString(lengthText(inches, unit)),
+                                                 QString::fromStdString(shopFractionText(inches)));
+        };
+        const double d = wood + cove / 2;
+        const double theta = planner->model().result().angleDeg * std::numbers::pi / 180;
+        QCOMPARE(text(*planner, "planFenceDistance"), atSaw(d));
+        QCOMPARE(text(*planner, "planMarkBlade"), atSaw(d / std::sin(theta)));
+        QCOMPARE(text(*planner, "planMarkSquare"), atSaw(d / std::cos(theta)));
+        const QString rule = text(*planner, "planFenceSide");
+        QVERIFY2(rule.contains(QLatin1String("in front of the blade")) &&
+                     rule.contains(QLatin1String("from the front of the saw toward the back")),
+                 qPrintable(rule));
+        QVERIFY(!text(*planner, "planCentrePoint").isEmpty());
+        QVERIFY(control<QPushButton>(*planner, "planPrint")->isEnabled());
+    }
+
+    // Nearly along the blade or nearly square to it one mark lies far off: it is not given.
+    void marksTooFar_data() {
+        QTest::addColumn<QStringList>("boxes");  // cove width, depth, board, kerf
+        QTest::addColumn<QString>("tooFar");
+        QTest::newRow("along the blade")
+            << QStringList{"1/8", "5/8", "3", "1/8"} << "planMarkBlade";
+        QTest::newRow("square to the blade")
+            << QStringList{"4.841", "5/8", "6", "0"} << "planMarkSquare";
+    }
+    void marksTooFar() {
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, tooFar);
+        Planner* planner = workedExample();
+        const std::array<const char*, 4> names{"planCoveWidth", "planCoveDepth", "planBoardWidth",
+                                               "planKerf"};
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            retype(box(*planner, names[i]), boxes[static_cast<int>(i)]);
+        }
+        QCOMPARE(text(*planner, "planStatus"), QString());
+        QCOMPARE(text(*planner, qPrintable(tooFar)),
+                 QStringLiteral("more than 36.0 in. away: use the other mark"));
+        const char* other =
+            tooFar == QLatin1String("planMarkBlade") ? "planMarkSquare" : "planMarkBlade";
+        const QString given = text(*planner, other);
+        QVERIFY2(given.startsWith(QLatin1Char('1')) || given.startsWith(QLatin1Char('3')),
+                 qPrintable(given));  // 1.5 in. square to it, 3 in. along it
+        QVERIFY(!showsNonFinite(plannerTexts(*planner)));
+    }
+
+    // Off centre with under 1/4 in. on a side the cove is refused in one sentence, its wood
+    // marked, and nothing of the fence is shown or printed; empty again, it is centred.
+    void offCentreRefused_data() {
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<QString>("thin");  // the read-out that fails the check
+        QTest::newRow("fence side") << "4 1/2"
+                                    << "1/8"
+                                    << "near edge 0.25 in. to 1.25 in. from the fence-side edge"
+                                    << "planWoodFence";
+        QTest::newRow("far side") << "4 1/2"
+                                  << "1 3/8"
+                                  << "near edge 0.25 in. to 1.25 in. from the fence-side edge"
+                                  << "planWoodFar";
+        QTest::newRow("off the board") << "4 1/2"
+                                       << "2"
+                                       << "runs off the board's far edge"
+                                       << "planWoodFar";
+        QTest::newRow("board too narrow") << "3 1/4"
+                                          << "1/8"
+                                          << "too narrow to leave 1/4 in."
+                                          << "planWoodFence";
+    }
+    void offCentreRefused() {
+        QFETCH(QString, board);
+        QFETCH(QString, offset);
+        QFETCH(QString, sentence);
+        QFETCH(QString, thin);
+        Planner* planner = workedExample();
+        retype(box(*planner, "planBoardWidth"), board);
+        retype(box(*planner, "planCoveOffset"), offset);
+        const QString status = text(*planner, "planStatus");
+        QVERIFY2(status.contains(sentence), qPrintable(status));
+        QVERIFY(text(*planner, qPrintable(thin)).endsWith(QLatin1String("less than 1/4 in.!")));
+        for (const char* name : {"planFenceDistance", "planMarkBlade", "planMarkSquare"}) {
+            QCOMPARE(text(*planner, name), QString());
+        }
+        for (const char* name : {"planApply", "planPrint", "planPreview"}) {
+            QVERIFY(!control<QPushButton>(*planner, name)->isEnabled());
+        }
+        // Centred, thin wood is the warning it always was, not a refusal.
+        retype(box(*planner, "planCoveOffset"), QString());
+        QCOMPARE(box(*planner, "planCoveOffset")->placeholderText(), QStringLiteral("centred"));
+        QCOMPARE(text(*planner, "planStatus"), QString());
+        QVERIFY(!text(*planner, "planFenceDistance").isEmpty());
+    }
+
     void passesAndEndView() {
         Planner* planner = workedExample();
         const auto* table = planner->findChild<QTableWidget*>(QStringLiteral("planPasses"));
@@ -393,7 +526,8 @@ class PlannerTest : public QObject {
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("1"));
         QCOMPARE(table->item(0, 1)->text(), QStringLiteral("0.0625 in. (1/16 in.)"));
         QCOMPARE(table->item(9, 1)->text(), QStringLiteral("0.625 in. (5/8 in.)"));
-        QCOMPARE(table->item(9, 2)->text(), QStringLiteral("3.0 in."));
+        QCOMPARE(table->item(9, 2)->text(), QStringLiteral("3.0 in. (3 in.)"));
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("1.0442 in. (1 1/32 + in.)"));
         // Something was painted where the cove is.
         const QImage picture = planner->findChild<FittedDrawing*>()->grab().toImage();
         QVERIFY(picture.pixelColor(picture.width() / 2, picture.height() / 2) != look::kTeal);
@@ -408,15 +542,15 @@ class PlannerTest : public QObject {
         first->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(first));
         QStringList visited{first->objectName()};
-        for (int i = 0; i < 14; ++i) {
+        for (int i = 0; i < 15; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        const QStringList expected{"planCoveWidth",      "planCoveDepth",     "planBoardWidth",
-                                   "planBoardThickness", "planBladeDiameter", "planKerf",
-                                   "planPassDepth",      "planInches",        "planEndView",
-                                   "planPasses",         "planApply",         "planPrint",
-                                   "planPreview",        "planAtSaw",         "planCoveWidth"};
+        const QStringList expected{
+            "planCoveWidth",  "planCoveDepth",     "planBoardWidth", "planBoardThickness",
+            "planCoveOffset", "planBladeDiameter", "planKerf",       "planPassDepth",
+            "planInches",     "planEndView",       "planPasses",     "planApply",
+            "planPrint",      "planPreview",       "planAtSaw",      "planCoveWidth"};
         QCOMPARE(visited, expected);
         for (QWidget* w : planner->findChildren<QWidget*>()) {
             if (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty()) continue;

@@ -971,7 +971,9 @@ class PrintTest : public QObject {
 
         QCOMPARE(desk.told, QStringList());
         QCOMPARE(desk.dialogs, 0);
-        const QString pdf = awaitPdf(output);
+        // The set-up page, then the plan of the saw table on four sheets of the queue's letter
+        // paper.
+        const QString pdf = awaitPdf(output, 5);
         QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no PDF came out as %1").arg(output)));
         const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
         const double theta = planner->model().result().angleDeg;

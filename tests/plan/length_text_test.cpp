@@ -101,7 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
         ShowRow{"UnderAThirtySecond", 4.01, "4.01 in.", "101.9 mm", "4 +in.", "4.01", "101.854 mm"},
         ShowRow{"Sixteenth", 0.0625, "0.0625 in.", "1.6 mm", "1/16 in.", "0.0625", "1.588 mm"},
         ShowRow{"Whole", 4, "4.0 in.", "101.6 mm", "4 in.", "4.0", "101.6 mm"},
-        ShowRow{"Zero", 0, "0.0 in.", "0.0 mm", "0 in.", "0.0", "0.0 mm"}),
+        ShowRow{"Zero", 0, "0.0 in.", "0.0 mm", "0 in.", "0.0", "0.0 mm"},
+        // Read back from millimetres a whole inch comes out a hair under; it is still whole.
+        ShowRow{"BackFromMillimetres", 101.6 * (1 / 25.4) / 2, "2.0 in.", "50.8 mm", "2 in.", "2.0",
+                "50.8 mm"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

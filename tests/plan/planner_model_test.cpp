@@ -109,5 +109,70 @@ TEST(PlannerModel, ForgetsTheCalculatorsEchoAtTheNextChange) {
     EXPECT_FALSE(model.echo());
 }
 
+// The cove's place across the board: centred while its box is empty, else its near edge
+// where the box says, refused where that leaves under a quarter inch; the fence follows.
+struct PlaceRow {
+    const char* name;
+    LengthUnit unit;
+    const char* offset;
+    bool readable, usable;
+    double woodFence, woodFar;
+    bool fenceFound;
+};
+
+class CovePlace : public testing::TestWithParam<PlaceRow> {};
+
+TEST_P(CovePlace, PlacesTheCoveAndTheFenceFollows) {
+    const PlaceRow& row = GetParam();
+    PlannerModel model = workedExample();
+    model.chooseUnit(row.unit);
+    model.typeText(PlanBox::CoveOffset, row.offset);
+    EXPECT_EQ(model.readable(PlanBox::CoveOffset), row.readable);
+    EXPECT_EQ(model.usable(), row.usable);
+    EXPECT_NEAR(model.placement().woodFenceSide, row.woodFence, 1e-9);
+    EXPECT_NEAR(model.placement().woodFarSide, row.woodFar, 1e-9);
+    EXPECT_EQ(model.fence().found, row.fenceFound);
+    if (row.fenceFound) {
+        // The wood on the fence side and half the 3-in. cove.
+        EXPECT_NEAR(model.fence().distance, row.woodFence + 1.5, 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Offsets, CovePlace,
+    testing::Values(
+        PlaceRow{"Empty", LengthUnit::Inch, "", true, true, 0.75, 0.75, true},
+        PlaceRow{"Blank", LengthUnit::Inch, "  ", true, true, 0.75, 0.75, true},
+        PlaceRow{"HalfInch", LengthUnit::Inch, "1/2", true, true, 0.5, 1.0, true},
+        PlaceRow{"InMillimetres", LengthUnit::Inch, "25.4 mm", true, true, 1.0, 0.5, true},
+        PlaceRow{"BareMillimetres", LengthUnit::Millimetre, "6.35", true, true, 0.25, 1.25, true},
+        // Refused: too little wood on one side; the last good fence is gone.
+        PlaceRow{"EighthFromTheFence", LengthUnit::Inch, "1/8", true, false, 0.125, 1.375, false},
+        PlaceRow{"EighthFromTheFar", LengthUnit::Inch, "1 3/8", true, false, 1.375, 0.125, false},
+        // Not a length: the last plan stays, centred.
+        PlaceRow{"NotALength", LengthUnit::Inch, "left", false, false, 0.75, 0.75, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CovePlace, IsRewrittenInTheNewUnit) {
+    PlannerModel model = workedExample();
+    model.typeText(PlanBox::CoveOffset, "1/2");
+    model.chooseUnit(LengthUnit::Millimetre);
+    EXPECT_EQ(model.text(PlanBox::CoveOffset), "12.7 mm");
+    EXPECT_NEAR(model.placement().woodFenceSide, 0.5, 1e-9);
+    model.typeText(PlanBox::CoveOffset, "");
+    EXPECT_EQ(model.text(PlanBox::CoveOffset), "");
+    EXPECT_TRUE(model.placement().centred);
+}
+
+// No fence while the plan itself cannot be cut, however the cove is placed.
+TEST(CovePlace, NoFenceWithoutAPlan) {
+    PlannerModel model = workedExample();
+    model.typeText(PlanBox::CoveOffset, "1/2");
+    model.typeText(PlanBox::BoardThickness, "1/2");  // the blade would come through
+    EXPECT_EQ(model.result().problem, PlanProblem::DeeperThanBoard);
+    EXPECT_FALSE(model.fence().found);
+    EXPECT_FALSE(model.usable());
+}
+
 }  // namespace
 }  // namespace arcwright

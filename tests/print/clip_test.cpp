@@ -84,6 +84,13 @@ INSTANTIATE_TEST_SUITE_P(
         ClipCase{"SheetHugeButFinite", {-1e300, 50, 1e300, 50}, Segment{0, 50, 100, 50}, kSheet},
         ClipCase{"SheetBeside", {150, 0, 150, 200}, std::nullopt, kSheet},
         ClipCase{"SheetPastACorner", {90, -20, 120, 10}, std::nullopt, kSheet},
+        // From beyond a corner, in through the edge the end was not moved onto first.
+        ClipCase{"SheetInFromBelowLeft", {-20, 260, 60, 100}, Segment{10, 200, 60, 100}, kSheet},
+        ClipCase{"SheetInFromAboveRight", {130, -60, 40, 100}, Segment{96.25, 0, 40, 100}, kSheet},
+        ClipCase{"SheetAcrossFromCornerToCorner",
+                 {-20, 260, 130, -60},
+                 Segment{8.125, 200, 100, 4},
+                 kSheet},
         ClipCase{"SheetInfinite", {10, 10, kInf, 10}, std::nullopt, kSheet},
         ClipCase{"SheetNaN", {kNaN, 10, 20, 10}, std::nullopt, kSheet}),
     [](const auto& info) { return std::string(info.param.name); });

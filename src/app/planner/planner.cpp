@@ -67,15 +67,17 @@ void Planner::showResult() {
     angle_->setText(angle ? degreesText(result.angleDeg) : QString());
     complement_->setText(angle ? degreesText(result.complementDeg) : QString());
     bladeHeight_->setText(angle ? plannerLength(request.coveDepth, unit) : QString());
-    fenceOffset_->setText(
-        angle && result.woodEachSide >= 0 ? plannerLength(result.woodEachSide, unit) : QString());
+    showWood();
+    showFence();
     // A box that cannot be read is named first: the results above are the last ones that
     // could be worked out, kept for the user to compare.
     if (const auto bad = model_.firstUnreadable()) {
         const LengthBox& box = boxes_[static_cast<std::size_t>(*bad)];
         status_->setText(badBoxSentence(box.name, box.edit->text()));
-    } else {
+    } else if (!result.canCut()) {
         status_->setText(problemSentence(request, result, unit));
+    } else {
+        status_->setText(placementSentence(model_.placement(), unit));
     }
     warnings_->setText(angle ? warningLines(result) : QString());
     endView_->redraw();
@@ -92,10 +94,42 @@ void Planner::drawBoardEnd(Canvas& canvas, double width, double height) const {
     const PlanResult& result = model_.result();
     drawPlannedBoardEnd(
         canvas, r.boardWidth, r.boardThickness,
-        result.hasAngle ? coveOutline(r.coveDepth, result.angleDeg, r.bladeDiameter, r.kerf)
-                        : std::vector<BoardEndPoint>{},
+        result.hasAngle
+            ? placedOnBoard(coveOutline(r.coveDepth, result.angleDeg, r.bladeDiameter, r.kerf),
+                            model_.placement(), r.boardWidth)
+            : std::vector<BoardEndPoint>{},
         {width, height, 1},
         {look::rgb(look::kPaleYellow), look::rgb(look::kBrown), look::rgb(look::kTeal)});
+}
+
+// Each side's wood with its own quarter-inch check, pink where it fails.
+void Planner::showWood() {
+    const CovePlacement& placement = model_.placement();
+    const bool shown = model_.result().hasAngle && placement.problem != PlacementProblem::NoBoard;
+    struct Side {
+        QLabel* label;
+        double wood;
+        bool thin;
+    };
+    for (const Side& side : {Side{woodFence_, placement.woodFenceSide, placement.thinFenceSide},
+                             Side{woodFar_, placement.woodFarSide, placement.thinFarSide}}) {
+        side.label->setText(shown ? woodText(side.wood, side.thin, model_.unit()) : QString());
+        QPalette pal = side.label->palette();
+        pal.setColor(QPalette::WindowText, shown && side.thin ? look::kPink : look::kYellow);
+        side.label->setPalette(pal);
+    }
+}
+
+// The fence's place only for a plan that can be cut where the cove was placed; kept, as the
+// other results are, while a box cannot be read.
+void Planner::showFence() {
+    const FencePosition& fence = model_.fence();
+    const bool shown = model_.result().canCut() && model_.placement().canPlace() && fence.found;
+    const LengthUnit unit = model_.unit();
+    fenceDistance_->setText(shown ? sawLength(fence.distance, unit) : QString());
+    markBlade_->setText(shown ? markText(fence.bladeMark, unit) : QString());
+    markSquare_->setText(shown ? markText(fence.squareMark, unit) : QString());
+    fenceSide_->setText(shown ? fenceSideRule() : QString());
 }
 
 void Planner::showPasses() {
@@ -104,9 +138,9 @@ void Planner::showPasses() {
     passes_->setRowCount(static_cast<int>(result.passes.size()));
     int row = 0;
     for (const PlanPass& pass : result.passes) {
-        const std::array<QString, 3> cells{
-            QString::number(pass.number), plannerLength(pass.bladeHeight, unit),
-            QString::fromStdString(lengthText(pass.coveWidth, unit))};
+        const std::array<QString, 3> cells{QString::number(pass.number),
+                                           plannerLength(pass.bladeHeight, unit),
+                                           plannerLength(pass.coveWidth, unit)};
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(cells[static_cast<std::size_t>(column)]);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);

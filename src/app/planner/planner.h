@@ -4,7 +4,8 @@
 #pragma once
 
 // The cove planner window: from the cove a woodworker wants, on their own blade, to the
-// fence angle and the passes, and on request into the calculator's boxes.
+// fence angle, the fence's place on the saw and the passes, and on request into the
+// calculator's boxes.
 
 #include <QWidget>
 #include <array>
@@ -61,6 +62,8 @@ class Planner : public QWidget {
     void showModel();
     void showBoxes();
     void showResult();
+    void showWood();
+    void showFence();
     void showPasses();
     void showNote();
     // The board end with the cove as this blade cuts it, for a drawing this many pixels wide
@@ -79,7 +82,12 @@ class Planner : public QWidget {
     QLabel* angle_ = nullptr;
     QLabel* complement_ = nullptr;
     QLabel* bladeHeight_ = nullptr;
-    QLabel* fenceOffset_ = nullptr;
+    QLabel* woodFence_ = nullptr;  // wood left on the fence side of the cove
+    QLabel* woodFar_ = nullptr;    // and on the far side
+    QLabel* fenceDistance_ = nullptr;
+    QLabel* markBlade_ = nullptr;
+    QLabel* markSquare_ = nullptr;
+    QLabel* fenceSide_ = nullptr;  // which side of the blade, which way to feed
     QLabel* status_ = nullptr;
     QLabel* warnings_ = nullptr;
     QLabel* note_ = nullptr;  // what the calculator shows after "Use in Calculator"

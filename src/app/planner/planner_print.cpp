@@ -35,7 +35,7 @@ void Planner::showWhetherPrintable() {
 void Planner::printTemplate() {
     if (!print_->isEnabled()) return;
     printPage(this, printHooks_, tr("Arcwright fence template"),
-              templateDrawing(plannedTemplate(model_.request(), model_.result(), model_.unit())));
+              templateDrawing(plannedPages(model_)));
 }
 
 // The preview draws the page as it stood at the click, on the preview's own printer, so
@@ -48,8 +48,7 @@ void Planner::previewTemplate() {
     dialog->setWindowTitle(tr("Fence template preview"));
     dialog->printer()->setDocName(tr("Arcwright fence template"));
     dialog->printer()->setFullPage(false);
-    const DrawPage page =
-        templateDrawing(plannedTemplate(model_.request(), model_.result(), model_.unit()));
+    const DrawPage page = templateDrawing(plannedPages(model_));
     connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
             [page](QPrinter* printer) { drawPageOn(*printer, page); });
     dialog->open();

@@ -97,7 +97,8 @@ QWidget* Planner::createInputs() {
     const QString units =
         tr(" Type a decimal or a shop fraction (3 1/2, 7/8), with in., mm or "
            "cm after it or none for the unit chosen below.");
-    const std::array<Input, 7> inputs{{
+    // In Tab order; the cove's place sits with the board it is measured on.
+    const std::array<Input, kPlanBoxCount> inputs{{
         {"planCoveWidth", tr("Cove &width"), tr("Cove width"),
          tr("Width of the cove you want at the board face.") + units, PlanBox::CoveWidth, 0, 0},
         {"planCoveDepth", tr("Cove &depth"), tr("Cove depth"),
@@ -109,17 +110,22 @@ QWidget* Planner::createInputs() {
         {"planBoardThickness", tr("Board &thickness"), tr("Board thickness"),
          tr("Thickness of the board, from its face to its back.") + units, PlanBox::BoardThickness,
          1, 2},
+        {"planCoveOffset", tr("Cove from &fence-side edge"), tr("Cove from the fence-side edge"),
+         tr("How far the cove's near edge lies from the board's edge that rides on the fence. "
+            "Leave it empty to centre the cove.") +
+             units,
+         PlanBox::CoveOffset, 2, 2},
         {"planBladeDiameter", tr("Blade di&ameter"), tr("Blade diameter"),
          tr("Diameter of your saw blade, 10 in. for most table saws.") + units,
-         PlanBox::BladeDiameter, 2, 0},
+         PlanBox::BladeDiameter, 3, 0},
         {"planKerf", tr("&Kerf"), tr("Kerf"),
          tr("Width of the blade's teeth, the kerf: about 1/8 in. for a full-kerf blade, "
             "3/32 in. for a thin-kerf one.") +
              units,
-         PlanBox::Kerf, 2, 2},
+         PlanBox::Kerf, 3, 2},
         {"planPassDepth", tr("Depth per &pass"), tr("Depth per pass"),
          tr("The most to raise the blade between passes; light passes are safer.") + units,
-         PlanBox::PassDepth, 3, 0},
+         PlanBox::PassDepth, 2, 0},
     }};
     for (const Input& in : inputs) {
         auto* edit = new QLineEdit(panel);
@@ -128,6 +134,7 @@ QWidget* Planner::createInputs() {
         grid->addWidget(caption(in.caption, edit, panel), in.row, in.column);
         grid->addWidget(edit, in.row, in.column + 1);
         boxes_[static_cast<std::size_t>(in.box)] = {edit, in.name};
+        if (in.box == PlanBox::CoveOffset) edit->setPlaceholderText(tr("centred"));
     }
 
     auto* unitRow = new QHBoxLayout;
@@ -149,8 +156,8 @@ QWidget* Planner::createInputs() {
     auto* group = new QButtonGroup(panel);
     group->addButton(inches_);
     group->addButton(millimetres_);
-    grid->addWidget(caption(tr("Units"), nullptr, panel), 3, 2);
-    grid->addLayout(unitRow, 3, 3);
+    grid->addWidget(caption(tr("Units"), nullptr, panel), 4, 2);
+    grid->addLayout(unitRow, 4, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     return panel;
@@ -169,18 +176,48 @@ QWidget* Planner::createResults() {
     bladeHeight_ = readout("planBladeHeight", look::kYellow, panel);
     describe(bladeHeight_, tr("Final blade height"),
              tr("Blade height of the last pass, the depth of the cove."));
-    fenceOffset_ = readout("planFenceOffset", look::kYellow, panel);
-    describe(fenceOffset_, tr("Wood left each side"),
-             tr("Wood left on each side of a centred cove: how far the cove's edge lines stand "
-                "in from the board's edges."));
+    woodFence_ = readout("planWoodFence", look::kYellow, panel);
+    describe(woodFence_, tr("Wood left on the fence side"),
+             tr("Wood between the cove and the board's edge that rides on the fence; less than "
+                "1/4 in. is too little to cut safely."));
+    woodFar_ = readout("planWoodFar", look::kYellow, panel);
+    describe(woodFar_, tr("Wood left on the far side"),
+             tr("Wood between the cove and the board's edge away from the fence; less than "
+                "1/4 in. is too little to cut safely."));
+    fenceDistance_ = readout("planFenceDistance", look::kYellow, panel);
+    describe(fenceDistance_, tr("Fence from the centre point"),
+             tr("How far the fence face stands from the blade's centre point, measured square "
+                "to the fence."));
+    markBlade_ = readout("planMarkBlade", look::kYellow, panel);
+    describe(markBlade_, tr("Fence mark on the blade line"),
+             tr("Where the fence face crosses the blade line, measured from the centre point "
+                "toward the front of the saw."));
+    markSquare_ = readout("planMarkSquare", look::kYellow, panel);
+    describe(markSquare_, tr("Fence mark square to the blade"),
+             tr("Where the fence face crosses the line square to the blade through the centre "
+                "point, measured from the centre point to the right."));
+    fenceSide_ = readout("planFenceSide", look::kLightCyan, panel);
+    describe(fenceSide_, tr("Fence side and feed"),
+             tr("Which side of the blade the fence goes and which way to feed the board."));
+    auto* centre = readout("planCentrePoint", look::kLightCyan, panel);
+    centre->setText(findingTheCentrePoint());
+    describe(centre, tr("Finding the centre point"), findingTheCentrePoint());
     grid->addWidget(caption(tr("Fence to blade"), angle_, panel), 0, 0);
     grid->addWidget(angle_, 0, 1);
     grid->addWidget(caption(tr("Fence to front edge"), complement_, panel), 0, 2);
     grid->addWidget(complement_, 0, 3);
     grid->addWidget(caption(tr("Final blade height"), bladeHeight_, panel), 1, 0);
     grid->addWidget(bladeHeight_, 1, 1);
-    grid->addWidget(caption(tr("Wood left each side"), fenceOffset_, panel), 1, 2);
-    grid->addWidget(fenceOffset_, 1, 3);
+    grid->addWidget(caption(tr("Wood, fence side"), woodFence_, panel), 2, 0);
+    grid->addWidget(woodFence_, 2, 1);
+    grid->addWidget(caption(tr("Wood, far side"), woodFar_, panel), 2, 2);
+    grid->addWidget(woodFar_, 2, 3);
+    grid->addWidget(caption(tr("Fence face from centre point"), fenceDistance_, panel), 3, 0);
+    grid->addWidget(fenceDistance_, 3, 1);
+    grid->addWidget(caption(tr("Crosses the blade line, in front"), markBlade_, panel), 4, 0);
+    grid->addWidget(markBlade_, 4, 1);
+    grid->addWidget(caption(tr("Crosses the square line, right"), markSquare_, panel), 4, 2);
+    grid->addWidget(markSquare_, 4, 3);
 
     status_ = readout("planStatus", look::kWhite, panel);
     describe(status_, tr("Planner status"),
@@ -193,8 +230,8 @@ QWidget* Planner::createResults() {
     note_ = readout("planNote", look::kLightCyan, panel);
     describe(note_, tr("Calculator note"),
              tr("What the calculator shows after \"Use in Calculator\"."));
-    int row = 2;
-    for (QLabel* line : {status_, warnings_, note_}) {
+    int row = 5;
+    for (QLabel* line : {fenceSide_, centre, status_, warnings_, note_}) {
         line->setWordWrap(true);
         grid->addWidget(line, row++, 0, 1, 4);
     }
@@ -213,7 +250,8 @@ QWidget* Planner::createDrawingAndPasses() {
     });
     describe(endView_, tr("Board end"),
              tr("The end of the board to scale, face down on the saw table, with the cove as "
-                "your blade cuts it: its flat bottom is as wide as the teeth leave it."));
+                "your blade cuts it: its flat bottom is as wide as the teeth leave it. The "
+                "fence side is at the left."));
     passes_ = new QTableWidget(0, 3, panel);
     passes_->setObjectName(QStringLiteral("planPasses"));
     passes_->setHorizontalHeaderLabels({tr("Pass"), tr("Blade height"), tr("Cove width")});

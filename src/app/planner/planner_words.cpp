@@ -5,6 +5,7 @@
 
 #include "app/planner/planner.h"
 #include "model/number_text.h"
+#include "plan/fence_position.h"
 
 namespace arcwright {
 
@@ -18,6 +19,61 @@ QString length(double inches, LengthUnit unit) {
 
 QString degreesText(double degrees) {
     return QString::fromStdString(formatNumber(degrees, "0.0°"));
+}
+
+QString sawLength(double inches, LengthUnit unit) {
+    return Planner::tr("%1 (%2)").arg(length(inches, unit),
+                                      QString::fromStdString(shopFractionText(inches)));
+}
+
+QString woodText(double inches, bool thin, LengthUnit unit) {
+    if (inches < 0) return Planner::tr("none: the cove runs off the board, less than 1/4 in.!");
+    const QString wood = plannerLength(inches, unit);
+    return thin ? Planner::tr("%1, less than 1/4 in.!").arg(wood) : wood;
+}
+
+QString markText(const std::optional<double>& inches, LengthUnit unit) {
+    if (inches) return sawLength(*inches, unit);
+    return Planner::tr("more than %1 away: use the other mark").arg(length(kFarthestMark, unit));
+}
+
+QString planSheetsLine(const SawPlanLayout& layout) {
+    switch (layout.fit) {
+        case PlanFit::Fits:
+            if (layout.sheets.size() == 1) {
+                return Planner::tr("The full-size plan of the saw table follows on one sheet.");
+            }
+            return Planner::tr("The full-size plan of the saw table follows on %1 sheets, %2 x %3.")
+                .arg(layout.sheets.size())
+                .arg(layout.rows)
+                .arg(layout.columns);
+        case PlanFit::PageTooSmall:
+            return Planner::tr("This paper is too small for the full-size plan of the saw table.");
+        case PlanFit::TooManySheets:
+            return Planner::tr(
+                       "The full-size plan of the saw table would take more than %1 sheets of "
+                       "this paper: set the fence by its distances instead.")
+                .arg(kMostPlanSheets);
+        case PlanFit::NoFence:
+            break;
+    }
+    return {};
+}
+
+// Worked out in plan/fence_position.h: the teeth drag the board toward the woodworker, so
+// the fence stands in front of the board where it crosses the blade.
+QString fenceSideRule() {
+    return Planner::tr(
+        "Clamp the fence in front of the blade, running from front left to back right so it "
+        "crosses the blade line between the centre point and you; the board rides behind the "
+        "fence and is fed from the front of the saw toward the back.");
+}
+
+QString findingTheCentrePoint() {
+    return Planner::tr(
+        "To find the centre point, raise the blade to the final height and mark where the teeth "
+        "leave the table at the front and at the back: it is half way between, on the blade's "
+        "line.");
 }
 
 QString plannerLength(double inches, LengthUnit unit) {
@@ -81,6 +137,42 @@ QString problemSentence(const PlanRequest& r, const PlanResult& result, LengthUn
     return {};
 }
 
+QString placementSentence(const CovePlacement& p, LengthUnit unit) {
+    const auto len = [unit](double inches) { return length(inches, unit); };
+    switch (p.problem) {
+        case PlacementProblem::None:
+            return {};
+        case PlacementProblem::ThinWoodOffCentre:
+            if (p.nearestOffset > p.farthestOffset) {
+                return Planner::tr(
+                    "This board is too narrow to leave 1/4 in. of wood on each side of the cove "
+                    "wherever it goes: leave the cove's place empty to centre it, or use a wider "
+                    "board or a narrower cove.");
+            }
+            if (p.woodFenceSide < 0 || p.woodFarSide < 0) {
+                return Planner::tr(
+                           "There the cove runs off the board's %1: place its near edge %2 to %3 "
+                           "from the fence-side edge, or leave the box empty to centre it.")
+                    .arg(p.woodFenceSide < 0 ? Planner::tr("fence-side edge")
+                                             : Planner::tr("far edge"),
+                         len(p.nearestOffset), len(p.farthestOffset));
+            }
+            return Planner::tr(
+                       "There the cove leaves %1 of wood on the fence side and %2 on the far side, "
+                       "less than 1/4 in.: place its near edge %3 to %4 from the fence-side edge, "
+                       "or leave the box empty to centre it.")
+                .arg(len(p.woodFenceSide), len(p.woodFarSide), len(p.nearestOffset),
+                     len(p.farthestOffset));
+        case PlacementProblem::NoBoard:
+        case PlacementProblem::WiderThanBoard:
+            // The plan's own sentence says it first.
+            return Planner::tr(
+                "The cove does not fit on the board: use a wider board or a "
+                "narrower cove.");
+    }
+    return {};
+}
+
 QString warningLines(const PlanResult& result) {
     QStringList lines;
     if (result.thinSides) lines << Planner::tr("Less than 1/4 in. of wood beside the cove!");
@@ -100,7 +192,8 @@ QString badBoxSentence(const QString& boxLabel, const QString& text) {
 QString printTemplateTip() {
     return Planner::tr(
         "Prints the set-up template on the default printer at actual size: the triangle that "
-        "sets the fence angle, the board end with the cove at full size, and the passes.");
+        "sets the fence angle, the board end with the cove at full size and the passes, then "
+        "the full-size plan of the saw table to clamp the fence by.");
 }
 
 QString previewTemplateTip() {

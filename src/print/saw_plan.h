@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The full-size plan of the saw table around the blade, seen from above, to lay on the
+// table and clamp the fence by: the blade line and the kerf, the centre point, where the
+// teeth leave the table, the fence face with the board's side shaded, the board and the
+// cove's edges on it, the direction of feed and the fence's distances. At true scale it
+// rarely fits one sheet, so it is printed over as many as it needs, each overlapping its
+// neighbours, with cut and glue marks, a key and check squares on every sheet.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "plan/fence_position.h"
+#include "print/page_shapes.h"
+#include "print/sheet_printer.h"
+
+namespace arcwright {
+
+// Every fixed text of the plan. The defaults are the English texts; the window passes its
+// translated ones. "%1" stands for the length or number that goes into the text.
+struct SawPlanTexts {
+    std::string title = "Plan of the saw table, full size, seen from above";
+    std::string sheetKey = "row %1, column %2 of %3 x %4";  // row, column, rows, columns
+    std::string bladeLine = "blade line";
+    std::string centrePoint = "centre point";
+    std::string finalHeight = "teeth leave the table at the final height";
+    std::string firstPass = "teeth leave the table at the first pass";
+    std::string fenceFace = "fence face: clamp the fence along this line";
+    std::string fenceDistance = "%1 square to the fence";
+    std::string bladeMark = "fence crosses the blade line %1 in front of the centre point";
+    std::string squareLine = "square to the blade through the centre point";
+    std::string squareMark = "fence crosses here, %1 from the centre point";
+    std::string boardEdge = "board edge";
+    std::string coveEdge = "cove edge";
+    std::string deepestLine = "deepest line of the cove";
+    std::string feed = "feed";
+    std::string cut = "cut";
+    std::string glue = "glue";
+    std::string inch = "1 in.";
+    std::string millimetres = "25 mm";
+    std::string checkSquares =
+        "Print at actual size: each square must measure what is written in it.";
+    std::string assembly =
+        "Trim each sheet along its cut lines and lay it over its neighbour with the cut edge "
+        "on the dashed glue line, the drawing's lines running on; glue it down.";
+    std::string cutShort = "The plan stops %1 from the centre point.";
+};
+
+// What the plan shows. The lengths are inches on the saw table.
+struct SawPlan {
+    FencePosition fence;         // from fencePosition(); nothing is drawn without one
+    double boardWidth = 0.0;     // its fence-side edge rides on the fence face
+    double woodFenceSide = 0.0;  // from the fence face to the cove's near edge
+    double coveWidth = 0.0;      // at the board face
+    double kerf = 0.0;           // the width the teeth cut at the table
+    double finalOpening = 0.0;   // the length of blade above the table at the final height
+    double firstOpening = 0.0;   // and at the first pass
+    double pageWidth = 0.0;      // the printable area, points
+    double pageHeight = 0.0;
+    // A length in inches as the user reads it; empty gives decimal inches.
+    std::function<std::string(double inches)> length;
+    std::vector<std::string> notes;  // printed on every sheet, one paragraph each
+    SawPlanTexts texts;
+};
+
+enum class PlanFit {
+    Fits,
+    NoFence,        // the set-up has no fence position
+    PageTooSmall,   // the printable area leaves no room for the drawing
+    TooManySheets,  // more than kMostPlanSheets of this paper
+};
+
+inline constexpr std::size_t kMostPlanSheets = 100;
+// How much each sheet repeats of its neighbour's drawing, to glue them by.
+inline constexpr double kSheetOverlap = 0.5 * kPointsPerInch;
+
+// One sheet of the plan.
+struct PlanSheet {
+    int row = 1;     // from 1, the first row at the back of the saw
+    int column = 1;  // from 1, the first column at the left
+    // The part of the printable area that shows the drawing, in points, and the point of
+    // the table at its top left.
+    PageBox window;
+    TablePoint topLeft;
+    bool neighbourLeft = false;  // a cut line along the window's left edge
+    bool neighbourAbove = false;
+    bool neighbourRight = false;  // a glue strip along its right edge
+    bool neighbourBelow = false;
+
+    // Where a point of the table lies on this sheet, in points.
+    PagePoint onPage(TablePoint p) const {
+        return {window.left + (p.x - topLeft.x) * kPointsPerInch,
+                window.top + (topLeft.y - p.y) * kPointsPerInch};
+    }
+};
+
+struct SawPlanLayout {
+    PlanFit fit = PlanFit::NoFence;
+    int rows = 0;
+    int columns = 0;
+    std::vector<PlanSheet> sheets;  // row by row, from the back of the saw
+    // The drawing's extent on the table, inches: left, back, right, front.
+    double left = 0.0, back = 0.0, right = 0.0, front = 0.0;
+    bool cutShort = false;   // the drawing stops kFarthestMark from the centre point
+    double footerTop = 0.0;  // where the key and check squares begin, points
+};
+
+SawPlanLayout layOutSawPlan(const SawPlan& plan);
+
+// Draws one sheet of the plan on the current page.
+void drawSawPlanSheet(SheetPrinter& printer, const SawPlan& plan, const SawPlanLayout& layout,
+                      std::size_t sheet);
+
+// After a page already drawn, every sheet of the plan on a new page of its own. False when
+// the printer could not start a page; the caller ends the document either way.
+bool printSawPlanSheets(SheetPrinter& printer, const SawPlan& plan, const SawPlanLayout& layout);
+
+}  // namespace arcwright
