@@ -54,6 +54,8 @@ enum class BladeLean { TowardFence, AwayFromFence };
 struct BladeTilt {
     double degrees = 0.0;  // from the vertical: 0 upright, up to kMaxTiltDeg
     BladeLean lean = BladeLean::TowardFence;
+
+    bool operator==(const BladeTilt&) const = default;
 };
 
 // A tilt the planner works with: a number from 0 to kMaxTiltDeg.

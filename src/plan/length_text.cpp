@@ -42,7 +42,9 @@ std::string_view trimmed(std::string_view text) {
 bool sameWord(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != b[i]) return false;
+        if (std::tolower(static_cast<unsigned char>(a[i])) != static_cast<unsigned char>(b[i])) {
+            return false;
+        }
     }
     return true;
 }
@@ -93,6 +95,19 @@ std::optional<double> readLength(std::string_view text, LengthUnit bareUnit) {
     const double inches = value * scale;
     if (!(inches <= kLongestLength)) return std::nullopt;
     return inches;
+}
+
+std::optional<double> readDegrees(std::string_view text) {
+    text = trimmed(text);
+    for (const std::string_view unit : {"°", "degrees", "deg"}) {
+        if (text.size() >= unit.size() && sameWord(text.substr(text.size() - unit.size()), unit)) {
+            text = trimmed(text.substr(0, text.size() - unit.size()));
+            break;
+        }
+    }
+    static const std::regex shape(R"([+-]?(\d+(\.\d*)?|\.\d+))");
+    if (!std::regex_match(text.begin(), text.end(), shape)) return std::nullopt;
+    return leadingNumber(text);
 }
 
 std::string lengthText(double inches, LengthUnit unit) {

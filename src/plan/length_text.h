@@ -4,7 +4,8 @@
 #pragma once
 
 // Lengths as the planner's boxes take and show them: inches or millimetres, with the
-// unit written after the number or taken from the user's choice.
+// unit written after the number or taken from the user's choice; and the blade's tilt in
+// degrees.
 
 #include <optional>
 #include <string>
@@ -20,6 +21,10 @@ enum class LengthUnit { Inch, Millimetre };
 // the text is empty, is not one whole number, names another unit or is longer than
 // kLongestLength (so that every length converts and prints as a finite number).
 std::optional<double> readLength(std::string_view text, LengthUnit bareUnit);
+
+// An angle typed into a box, in degrees: a decimal with an optional sign, optionally followed
+// by "°", "deg" or "degrees". Nothing when the text is empty or is not one number.
+std::optional<double> readDegrees(std::string_view text);
 
 // "0.6875 in." (up to four decimals) or "17.5 mm" (one decimal).
 std::string lengthText(double inches, LengthUnit unit);

@@ -25,9 +25,9 @@ bool sameSchedule(const std::vector<PlanPass>& a, const std::vector<PlanPass>& b
                       });
 }
 
-SawSetUp sawSetUp(const PlanRequest& request, const PlanResult& result) {
-    return {request.boardWidth, request.boardThickness, result.angleDeg, request.bladeDiameter,
-            request.kerf};
+SawSetUp sawSetUp(const PlanRequest& request, const PlanResult& result, const BladeTilt& tilt) {
+    return {request.boardWidth,    request.boardThickness, result.angleDeg,
+            request.bladeDiameter, request.kerf,           tilt};
 }
 
 void PassSteps::follow(std::vector<PlanPass> passes, const SawSetUp& setUp) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "plan/blade_tilt.h"
 #include "plan/cove_plan.h"
 
 namespace arcwright {
@@ -29,12 +30,13 @@ struct SawSetUp {
     double angleDeg = 0.0;
     double bladeDiameter = 0.0;
     double kerf = 0.0;
+    BladeTilt tilt;  // upright unless the blade is tilted
 
     bool operator==(const SawSetUp&) const = default;
 };
 
 // The planner's request and result as the saw works them.
-SawSetUp sawSetUp(const PlanRequest& request, const PlanResult& result);
+SawSetUp sawSetUp(const PlanRequest& request, const PlanResult& result, const BladeTilt& tilt = {});
 
 enum class PassState { Done, Current, ToCome };
 

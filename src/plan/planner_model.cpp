@@ -3,6 +3,9 @@
 
 #include "plan/planner_model.h"
 
+#include "plan/cove_outline.h"
+#include "plan/tilted_outline.h"
+
 namespace arcwright {
 
 namespace {
@@ -30,6 +33,7 @@ double PlanRequest::*requestField(PlanBox box) {
         case PlanBox::PassDepth:
             return &PlanRequest::passDepth;
         case PlanBox::CoveOffset:
+        case PlanBox::Tilt:
             break;
     }
     return nullptr;
@@ -47,9 +51,23 @@ void PlannerModel::typeText(PlanBox box, std::string text) {
     recompute();
 }
 
+void PlannerModel::chooseLean(BladeLean lean) {
+    if (lean == tilt_.lean) return;
+    tilt_.lean = lean;
+    recompute();
+}
+
+std::vector<BoardEndPoint> PlannerModel::outlineAt(double depth) const {
+    if (!result_.hasAngle) return {};
+    const PlanRequest& r = request_;
+    if (!tilted()) return coveOutline(depth, result_.angleDeg, r.bladeDiameter, r.kerf);
+    return tiltedCoveOutline(depth, result_.angleDeg, r.bladeDiameter, r.kerf, tilt_);
+}
+
 void PlannerModel::chooseUnit(LengthUnit unit) {
     if (unit == unit_) return;
     for (std::size_t i = 0; i < kPlanBoxCount; ++i) {
+        if (static_cast<PlanBox>(i) == PlanBox::Tilt) continue;  // degrees in any unit
         if (const auto inches = readLength(texts_[i], unit_))
             texts_[i] = lengthBoxText(*inches, unit);
     }
@@ -85,9 +103,18 @@ void PlannerModel::recompute() {
     echo_.reset();
     PlanRequest request = request_;
     std::optional<double> offset;
+    double tilt = 0.0;
     bool allRead = true;
     for (std::size_t i = 0; i < kPlanBoxCount; ++i) {
         const auto box = static_cast<PlanBox>(i);
+        if (box == PlanBox::Tilt) {
+            // Empty is upright; the range is the plan's to check, so that it can say why.
+            const auto degrees = blank(texts_[i]) ? std::optional(0.0) : readDegrees(texts_[i]);
+            readable_[i] = degrees.has_value();
+            if (degrees) tilt = *degrees;
+            allRead = allRead && readable_[i];
+            continue;
+        }
         const auto inches = readLength(texts_[i], unit_);
         // An empty cove place is the centre.
         readable_[i] = inches || (box == PlanBox::CoveOffset && blank(texts_[i]));
@@ -102,14 +129,28 @@ void PlannerModel::recompute() {
     if (!allRead) return;
     request_ = request;
     coveOffset_ = offset;
-    result_ = solve(request_);
+    tilt_.degrees = tilt;
     placement_ = {};
     fence_ = {};
+    CoveHalves halves;
+    if (tilted()) {
+        tilted_ = solveTilted(request_, tilt_);
+        result_ = tilted_.plan;
+        halves = {tilted_.cove.fenceSide.reach, tilted_.cove.farSide.reach};
+    } else {
+        // Upright: the planner's own numbers, exactly as ever.
+        result_ = solve(request_);
+        tilted_ = {};
+        tilted_.plan = result_;
+        const double half = request_.coveWidth / 2;
+        halves = {half, half};
+    }
     if (!result_.hasAngle) return;
-    const double half = request_.coveWidth / 2;
-    placement_ = placeCove(request_.boardWidth, {half, half}, coveOffset_);
-    if (result_.canCut() && placement_.canPlace()) {
-        fence_ = fencePosition({result_.angleDeg, placement_.fenceToDeepest});
+    placement_ = placeCove(request_.boardWidth, halves, coveOffset_);
+    if (tilted_.canCut() && placement_.canPlace()) {
+        FenceSetup setup{result_.angleDeg, placement_.fenceToDeepest};
+        setup.deepestOffset = tilted() ? tilted_.tableOffset : 0.0;
+        fence_ = fencePosition(setup);
     }
 }
 

@@ -16,6 +16,7 @@
 #include "plan/cove_plan.h"
 #include "plan/fence_position.h"
 #include "plan/length_text.h"
+#include "plan/tilted_plan.h"
 
 namespace arcwright {
 
@@ -30,11 +31,13 @@ enum class PlanBox {
     PassDepth,
     // The cove's near edge from the board's fence-side edge; empty centres the cove.
     CoveOffset,
+    // The blade's tilt from the vertical, in degrees; empty or 0 is upright.
+    Tilt,
 };
-inline constexpr std::size_t kPlanBoxCount = 8;
+inline constexpr std::size_t kPlanBoxCount = 9;
 
 // The request field each box fills; none for the cove's place, which the plan does not
-// depend on.
+// depend on, nor for the tilt, which is not a length.
 double PlanRequest::*requestField(PlanBox box);
 
 // What the calculator shows after the planner typed a set-up into it.
@@ -49,6 +52,8 @@ class PlannerModel {
 
     // A box's text as the user typed it.
     void typeText(PlanBox box, std::string text);
+    // Which way the top of a tilted blade leans.
+    void chooseLean(BladeLean lean);
     // Rewrites every box that holds a length in the new unit; the lengths stay the same.
     // Text that is not a length is left for the user to mend.
     void chooseUnit(LengthUnit unit);
@@ -61,7 +66,8 @@ class PlannerModel {
     void echoFromCalculator(CalculatorEcho echo) { echo_ = std::move(echo); }
 
     const std::string& text(PlanBox box) const { return texts_[index(box)]; }
-    // False while the box's text is not one length (or, for the cove's place, empty).
+    // False while the box's text is not one length (or, for the cove's place, empty; for the
+    // tilt, one angle or empty).
     bool readable(PlanBox box) const { return readable_[index(box)]; }
     std::optional<PlanBox> firstUnreadable() const;
     LengthUnit unit() const { return unit_; }
@@ -70,13 +76,23 @@ class PlannerModel {
     // cannot be read, for the user to compare.
     const PlanRequest& request() const { return request_; }
     const PlanResult& result() const { return result_; }
+    // The blade's tilt, and the plan as the tilted blade cuts it: its walls, how far its
+    // deepest point lies off the blade line, each pass's walls, and what stops it. With the
+    // blade upright it is the plan above, the walls half its width each.
+    const BladeTilt& tilt() const { return tilt_; }
+    // Any tilt but upright, a tilt the saw cannot have included.
+    bool tilted() const { return !(tilt_.degrees >= 0 && uprightTilt(tilt_.degrees)); }
+    const TiltedPlanResult& tiltedPlan() const { return tilted_; }
+    // The cove's outline at the board end as this blade cuts it at `depth` (a pass, or the
+    // final depth), with the plan's fence angle; empty without an angle.
+    std::vector<BoardEndPoint> outlineAt(double depth) const;
     // Where the cove lies across the board, and where the fence goes for it: worked out
     // with the plan whenever it has an angle; no fence position unless the plan can be cut
     // and the cove placed.
     const CovePlacement& placement() const { return placement_; }
     const FencePosition& fence() const { return fence_; }
     // The plan shown may be typed into the calculator, printed and worked at the saw.
-    bool usable() const { return !firstUnreadable() && result_.canCut() && placement_.canPlace(); }
+    bool usable() const { return !firstUnreadable() && tilted_.canCut() && placement_.canPlace(); }
     const std::optional<CalculatorEcho>& echo() const { return echo_; }
 
   private:
@@ -89,7 +105,9 @@ class PlannerModel {
     LengthUnit unit_ = LengthUnit::Inch;
     PlanRequest request_;
     std::optional<double> coveOffset_;  // empty: centred
+    BladeTilt tilt_;
     PlanResult result_;
+    TiltedPlanResult tilted_;
     CovePlacement placement_;
     FencePosition fence_;
     std::optional<CalculatorEcho> echo_;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "plan/cove_outline.h"
+#include "plan/tilted_outline.h"
 #include "views/board_end.h"
 #include "views/fitted_board_end.h"
 
@@ -42,7 +43,10 @@ OutlinePick drawPasses(Canvas& canvas, const PassSteps& steps, const PassSurface
     const auto outline = [&](int index) {
         const PlanPass& pass = steps.passes()[static_cast<std::size_t>(index)];
         auto points =
-            coveOutline(pass.bladeHeight, s.angleDeg, s.bladeDiameter, s.kerf, kStepsPerFlank);
+            uprightTilt(s.tilt.degrees)
+                ? coveOutline(pass.bladeHeight, s.angleDeg, s.bladeDiameter, s.kerf, kStepsPerFlank)
+                : tiltedCoveOutline(pass.bladeHeight, s.angleDeg, s.bladeDiameter, s.kerf, s.tilt,
+                                    kStepsPerFlank);
         for (BoardEndPoint& p : points) {
             p.x = std::clamp(p.x, -half, half);
             p.depth = std::min(p.depth, s.boardThickness);

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include "app/calculator/accessibility.h"
+#include "app/planner/planner_words.h"
 #include "app/widgets/drawing_surface.h"
 #include "window_harness.h"
 
@@ -181,8 +182,9 @@ class AtTheSawTest : public QObject {
         QVERIFY(!view->safetyNoteShown());
         QCOMPARE(text(*view, "sawPass"), QStringLiteral("Pass 1 of 10"));
         QCOMPARE(heardObjects(), (QStringList{"sawSafety", "sawPass"}));
-        // Until the rule for the fence is written the planner hands over no footer.
-        QVERIFY(control<QLabel>(*view, "sawFooter")->isHidden());
+        // At the foot, which side of the blade the fence goes and which way to feed.
+        QVERIFY(control<QLabel>(*view, "sawFooter")->isVisible());
+        QCOMPARE(text(*view, "sawFooter"), fenceSideRuleInOneLine());
     }
 
     // Every line of the view, pass by pass, to the end and beyond.

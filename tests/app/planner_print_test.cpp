@@ -231,6 +231,77 @@ class PlannerPrintTest : public QObject {
                  qPrintable(QString::number(found->boardSides[1] - found->boardSides[0])));
     }
 
+    // The board end on the template follows the tilted blade: on paper, at full size, the
+    // cove's mouth reaches from its deepest point as far as the planner says on either side,
+    // the steep wall on the fence side (at the left) for a blade leaning toward the fence.
+    void theTemplatesCoveLeansWithTheBlade_data() {
+        QTest::addColumn<bool>("towardFence");
+        QTest::newRow("toward the fence") << true;
+        QTest::newRow("away from the fence") << false;
+    }
+    void theTemplatesCoveLeansWithTheBlade() {
+        QFETCH(bool, towardFence);
+        Planner* planner = openPlanner();
+        enter(*planner, {"3", "5/8", "4 1/2", "1 1/4"});
+        if (!towardFence) control<QRadioButton>(*planner, "planTiltAway")->click();
+        box(*planner, "planTilt")->setText(QStringLiteral("30"));
+        QVERIFY2(caption(*planner, "planStatus").isEmpty(),
+                 qPrintable(caption(*planner, "planStatus")));
+        const QString pdf = dir_->filePath(QStringLiteral("tilted.pdf"));
+        Desk desk;
+        planner->setPrintHooks(desk.hooks([&] { return pdfPrinter(pdf); }));
+        QTest::mouseClick(button(*planner, "planPrint"), Qt::LeftButton);
+        QVERIFY(pdfPageText(pdf, 1).contains(QStringLiteral("Blade tilted 30.0°")));
+
+        const double thickness = 1.25 * 72.0;
+        const auto found = measureTemplate(pdf, planner->model().result().angleDeg, thickness);
+        QVERIFY(found && found->boardSides.size() == 2);
+        const double left = std::min(found->boardSides[0], found->boardSides[1]);
+        const double right = std::max(found->boardSides[0], found->boardSides[1]);
+        // The board's sides run from its back to its face: the face is their lower end.
+        double face = 0;
+        for (const PdfSegment& seg : pdfSegments(pdf)) {
+            if (std::abs(seg.from.x() - seg.to.x()) < 0.01 &&
+                std::abs(seg.length() - thickness) < 0.5 && std::abs(seg.from.x() - left) < 0.5) {
+                face = std::max(seg.from.y(), seg.to.y());
+            }
+        }
+        QVERIFY(face > 0);
+        // The cove's outline: what lies between the sides, within its depth above the face.
+        const double depth = 0.625 * 72.0;
+        double mouthLeft = right, mouthRight = left, deepestY = face, deepestX = 0;
+        for (const PdfSegment& seg : pdfSegments(pdf)) {
+            for (const QPointF& p : {seg.from, seg.to}) {
+                if (p.x() <= left + 0.5 || p.x() >= right - 0.5) continue;
+                if (p.y() > face + 0.5 || p.y() < face - depth - 1.0) continue;
+                if (std::abs(seg.from.y() - seg.to.y()) < 0.01 && std::abs(p.y() - face) < 0.5 &&
+                    seg.length() > 3.0) {
+                    continue;  // the face itself, beside the mouth
+                }
+                if (std::abs(p.y() - face) < 0.5) {
+                    mouthLeft = std::min(mouthLeft, p.x());
+                    mouthRight = std::max(mouthRight, p.x());
+                }
+                if (p.y() < deepestY) {
+                    deepestY = p.y();
+                    deepestX = p.x();
+                }
+            }
+        }
+        QVERIFY(std::abs(face - deepestY - depth) < 1.0);
+        const TiltedCove& cove = planner->model().tiltedPlan().cove;
+        // The deepest point on paper is a corner of the teeth's tilted flat, within half a
+        // kerf of the point the planner measures from.
+        const double slack = 0.0625 * 72.0 + 1.0;
+        QVERIFY2(std::abs((deepestX - mouthLeft) - cove.fenceSide.reach * 72.0) < slack,
+                 qPrintable(QStringLiteral("%1 pt, %2 in.")
+                                .arg(deepestX - mouthLeft)
+                                .arg(cove.fenceSide.reach)));
+        QVERIFY(std::abs((mouthRight - deepestX) - cove.farSide.reach * 72.0) < slack);
+        // The steep wall is the shorter reach, on the side the blade leans to.
+        QCOMPARE(deepestX - mouthLeft < mouthRight - deepestX, towardFence);
+    }
+
     // The preview paints the page the planner prints.
     void previewShowsThePrintedPage() {
         Planner* planner = openPlanner();

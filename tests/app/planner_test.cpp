@@ -542,15 +542,16 @@ class PlannerTest : public QObject {
         first->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(first));
         QStringList visited{first->objectName()};
-        for (int i = 0; i < 15; ++i) {
+        for (int i = 0; i < 17; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        const QStringList expected{
-            "planCoveWidth",  "planCoveDepth",     "planBoardWidth", "planBoardThickness",
-            "planCoveOffset", "planBladeDiameter", "planKerf",       "planPassDepth",
-            "planInches",     "planEndView",       "planPasses",     "planApply",
-            "planPrint",      "planPreview",       "planAtSaw",      "planCoveWidth"};
+        const QStringList expected{"planCoveWidth",      "planCoveDepth",  "planBoardWidth",
+                                   "planBoardThickness", "planCoveOffset", "planBladeDiameter",
+                                   "planKerf",           "planPassDepth",  "planTilt",
+                                   "planTiltToward",     "planInches",     "planEndView",
+                                   "planPasses",         "planApply",      "planPrint",
+                                   "planPreview",        "planAtSaw",      "planCoveWidth"};
         QCOMPARE(visited, expected);
         for (QWidget* w : planner->findChildren<QWidget*>()) {
             if (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty()) continue;
@@ -561,6 +562,78 @@ class PlannerTest : public QObject {
         control<QPushButton>(*planner, "planApply")->setFocus();
         QTest::keyClick(control<QPushButton>(*planner, "planApply"), Qt::Key_Space);
         QTRY_VERIFY(!text(*planner, "planNote").isEmpty());
+    }
+
+    // Tilted, the blade cuts the same cove at a shallower fence, with a steep wall on the
+    // side it leans to; the words, the walls, the passes and the drawing all follow it.
+    void aTiltedBladeLeansTheCove() {
+        Planner* planner = workedExample();
+        const QStringList upright = plannerTexts(*planner);
+        retype(box(*planner, "planTilt"), QStringLiteral("0"));
+        QCOMPARE(plannerTexts(*planner), upright);  // 0 is upright, exactly as before
+        const QImage uprightPicture = planner->findChild<FittedDrawing*>()->grab().toImage();
+
+        retype(box(*planner, "planTilt"), QStringLiteral("30"));
+        QCOMPARE(text(*planner, "planStatus"), QString());
+        QCOMPARE(text(*planner, "planAngle"), QStringLiteral("34.8°"));
+        const double steep = valueOf(text(*planner, "planHalfSteep"));
+        const double gentle = valueOf(text(*planner, "planHalfGentle"));
+        QVERIFY2(steep > 1.1 && steep < 1.3, qPrintable(text(*planner, "planHalfSteep")));
+        QVERIFY(std::abs(steep + gentle - 3.0) < 1e-3);
+        QVERIFY(text(*planner, "planCentrePoint").contains(QStringLiteral("tilted")));
+        auto* table = planner->findChild<QTableWidget*>(QStringLiteral("planPasses"));
+        QCOMPARE(table->columnCount(), 4);
+        const QString lastWalls = table->item(table->rowCount() - 1, 3)->text();
+        QVERIFY2(lastWalls.startsWith(text(*planner, "planHalfSteep").section(' ', 0, 1)),
+                 qPrintable(lastWalls));  // leaning toward the fence: the fence side is steep
+        QVERIFY(planner->findChild<FittedDrawing*>()->grab().toImage() != uprightPicture);
+
+        // Leaning the other way: the same walls, the steep one now on the far side.
+        choose(control<QRadioButton>(*planner, "planTiltAway"));
+        QCOMPARE(valueOf(text(*planner, "planHalfSteep")), steep);
+        QVERIFY(table->item(table->rowCount() - 1, 3)
+                    ->text()
+                    .endsWith(text(*planner, "planHalfSteep").section(' ', 0, 1)));
+
+        // Typed into the calculator, which knows only an upright blade, with a word on it.
+        QTest::mouseClick(control<QPushButton>(*planner, "planApply"), Qt::LeftButton);
+        QVERIFY2(text(*planner, "planNote").contains(QStringLiteral("tilted 30.0°")),
+                 qPrintable(text(*planner, "planNote")));
+        QCOMPARE(box(*window_, "Text2")->text(), QStringLiteral("34.8°"));
+    }
+
+    // A tilt the saw cannot have, or text that is none, gets one sentence that says what to
+    // type; nothing can be used, printed or worked at the saw, and no number is shown that is
+    // none.
+    void hostileTiltsAreNamed_data() {
+        QTest::addColumn<QString>("tilt");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("negative") << "-5"
+                                  << "type 0 to 45";
+        QTest::newRow("square") << "90"
+                                << "no further than 45";
+        QTest::newRow("past the saw's") << "45.1"
+                                        << "no further than 45";
+        QTest::newRow("not a number") << "nan"
+                                      << "is not an angle";
+        QTest::newRow("words") << "thirty"
+                               << "is not an angle";
+        QTest::newRow("a length") << "2 in."
+                                  << "is not an angle";
+    }
+    void hostileTiltsAreNamed() {
+        QFETCH(QString, tilt);
+        QFETCH(QString, sentence);
+        Planner* planner = workedExample();
+        retype(box(*planner, "planTilt"), tilt);
+        const QString status = text(*planner, "planStatus");
+        QVERIFY2(status.contains(sentence), qPrintable(status));
+        for (const char* name : {"planApply", "planPrint", "planPreview"}) {
+            QVERIFY2(!control<QPushButton>(*planner, name)->isEnabled(), name);
+        }
+        QVERIFY(!showsNonFinite(resultTexts(*planner)));
+        retype(box(*planner, "planTilt"), QString());
+        QCOMPARE(text(*planner, "planStatus"), QString());
     }
 };
 

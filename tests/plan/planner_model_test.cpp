@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+
+#include "geometry/cove_solver.h"
 
 namespace arcwright {
 namespace {
@@ -172,6 +175,127 @@ TEST(CovePlace, NoFenceWithoutAPlan) {
     EXPECT_EQ(model.result().problem, PlanProblem::DeeperThanBoard);
     EXPECT_FALSE(model.fence().found);
     EXPECT_FALSE(model.usable());
+}
+
+}  // namespace
+}  // namespace arcwright
+
+// ---- the blade's tilt -----------------------------------------------------------------
+
+namespace arcwright {
+namespace {
+
+PlannerModel tiltedExample(const char* tilt, BladeLean lean = BladeLean::TowardFence) {
+    PlannerModel model = workedExample();
+    model.chooseLean(lean);
+    model.typeText(PlanBox::Tilt, tilt);
+    return model;
+}
+
+// Empty or 0 is upright: the very same plan and fence, to the last bit.
+TEST(PlannerModelTilt, UprightIsTodaysPlanExactly) {
+    const PlannerModel upright = workedExample();
+    for (const char* tilt : {"", "0", "0°", " 0.0 deg"}) {
+        SCOPED_TRACE(tilt);
+        const PlannerModel model = tiltedExample(tilt);
+        EXPECT_FALSE(model.tilted());
+        EXPECT_EQ(model.result().angleDeg, upright.result().angleDeg);
+        EXPECT_EQ(model.result().passes, upright.result().passes);
+        EXPECT_EQ(model.fence().distance, upright.fence().distance);
+        EXPECT_EQ(model.fence().bladeMark, upright.fence().bladeMark);
+        EXPECT_EQ(model.placement().fenceToDeepest, upright.placement().fenceToDeepest);
+        EXPECT_TRUE(model.usable());
+    }
+}
+
+// A tilted blade: a shallower fence for the same cove, a steep wall on the side it leans to,
+// and the cove's deepest line off the blade line toward the lean, which moves the fence.
+TEST(PlannerModelTilt, LeansTheCoveAndMovesTheFence) {
+    const PlannerModel upright = workedExample();
+    for (const BladeLean lean : {BladeLean::TowardFence, BladeLean::AwayFromFence}) {
+        const PlannerModel model = tiltedExample("30", lean);
+        ASSERT_TRUE(model.usable());
+        EXPECT_TRUE(model.tilted());
+        EXPECT_LT(model.result().angleDeg, upright.result().angleDeg);
+        const TiltedCove& cove = model.tiltedPlan().cove;
+        EXPECT_NEAR(cove.fenceSide.reach + cove.farSide.reach, 3.0, 1e-6);
+        const CoveWall& steep = steepWall(cove, lean);
+        const CoveWall& gentle = gentleWall(cove, lean);
+        EXPECT_LT(steep.reach, gentle.reach);
+        EXPECT_EQ(&steep == &cove.fenceSide, lean == BladeLean::TowardFence);
+        // The fence stands its distance from the deepest line, which lies off the blade line
+        // by the table offset: farther from the centre point when the lean brings the deepest
+        // line toward the fence, nearer when it takes it away.
+        const double shift = std::abs(model.tiltedPlan().tableOffset) *
+                             std::cos(model.result().angleDeg * kTenDigitPi / 180);
+        EXPECT_GT(shift, 0.1);
+        const double expected =
+            model.placement().fenceToDeepest + (lean == BladeLean::TowardFence ? shift : -shift);
+        EXPECT_NEAR(model.fence().distance, expected, 1e-9);
+        // Every pass's two walls, the last one the finished cove's.
+        ASSERT_EQ(model.tiltedPlan().passes.size(), model.result().passes.size());
+        const TiltedPass& last = model.tiltedPlan().passes.back();
+        EXPECT_NEAR(last.fenceSide, cove.fenceSide.reach, 1e-9);
+        EXPECT_NEAR(last.farSide, cove.farSide.reach, 1e-9);
+        // The drawing follows the tilt: the outline leans.
+        const auto outline = model.outlineAt(model.request().coveDepth);
+        ASSERT_FALSE(outline.empty());
+        EXPECT_NEAR(-outline.front().x, cove.fenceSide.reach, 1e-6);
+        EXPECT_NEAR(outline.back().x, cove.farSide.reach, 1e-6);
+    }
+}
+
+struct HostileTilt {
+    const char* name;
+    const char* text;
+    bool readable;
+    TiltProblem problem;
+};
+
+class PlannerModelHostileTilt : public ::testing::TestWithParam<HostileTilt> {};
+
+// A tilt the saw cannot have is read and refused with its reason; text that is no angle is
+// not read. Either way the plan cannot be used, and nothing shows a number that is none.
+TEST_P(PlannerModelHostileTilt, IsRefused) {
+    const HostileTilt& t = GetParam();
+    const PlannerModel model = tiltedExample(t.text);
+    EXPECT_EQ(model.readable(PlanBox::Tilt), t.readable);
+    EXPECT_FALSE(model.usable());
+    if (t.readable) {
+        EXPECT_EQ(model.tiltedPlan().tiltProblem, t.problem);
+    }
+    EXPECT_TRUE(std::isfinite(model.result().angleDeg));
+    EXPECT_TRUE(std::isfinite(model.fence().distance));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tilts, PlannerModelHostileTilt,
+    ::testing::Values(HostileTilt{"Negative", "-5", true, TiltProblem::Negative},
+                      HostileTilt{"PastTheSaws", "45.5", true, TiltProblem::PastMaxTilt},
+                      HostileTilt{"Square", "90", true, TiltProblem::PastMaxTilt},
+                      HostileTilt{"Huge", "99999999999999999999", true, TiltProblem::PastMaxTilt},
+                      HostileTilt{"NotANumber", "nan", false, TiltProblem::None},
+                      HostileTilt{"Infinite", "inf", false, TiltProblem::None},
+                      HostileTilt{"Words", "thirty", false, TiltProblem::None},
+                      HostileTilt{"TwoNumbers", "30 45", false, TiltProblem::None},
+                      HostileTilt{"ALength", "1 in.", false, TiltProblem::None}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Deeper than the tilted blade reaches: a reason of the tilt's own.
+TEST(PlannerModelTilt, TooDeepForTheTiltedBlade) {
+    PlannerModel model = tiltedExample("45");
+    model.typeText(PlanBox::BoardThickness, "6");
+    model.typeText(PlanBox::CoveDepth, "4");  // a 10 in. blade tilted 45° reaches about 3.5
+    EXPECT_EQ(model.tiltedPlan().tiltProblem, TiltProblem::DeeperThanTiltedBlade);
+    EXPECT_FALSE(model.usable());
+}
+
+// The unit does not touch the tilt; switching keeps its text.
+TEST(PlannerModelTilt, UnitsLeaveTheTiltAlone) {
+    PlannerModel model = tiltedExample("30");
+    model.chooseUnit(LengthUnit::Millimetre);
+    EXPECT_EQ(model.text(PlanBox::Tilt), "30");
+    EXPECT_TRUE(model.usable());
 }
 
 }  // namespace

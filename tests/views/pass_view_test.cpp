@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "plan/tilted_plan.h"
 #include "views/display_list.h"
 
 namespace arcwright {
@@ -169,6 +170,32 @@ TEST(PassView, NothingToDraw) {
     const PassSteps steps = schedule(0.0625, 0);
     drawPasses(dl, steps, {0, 300, 1}, kColours);
     EXPECT_TRUE(dl.primitives().empty());
+}
+
+// With the blade tilted each pass is drawn as the tilted blade cuts it: the current pass
+// reaches its two walls, the shorter one on the side the blade leans to.
+TEST(PassView, ATiltedBladesPassesLean) {
+    const PlanRequest r{3.0, 0.625, 4.5, 1.25, 10.0, 0.125, 0.0625};
+    for (const BladeLean lean : {BladeLean::TowardFence, BladeLean::AwayFromFence}) {
+        const BladeTilt tilt{30, lean};
+        const TiltedPlanResult plan = solveTilted(r, tilt);
+        ASSERT_TRUE(plan.canCut());
+        PassSteps steps;
+        steps.follow(plan.plan.passes, sawSetUp(r, plan.plan, tilt));
+        steps.last();  // the final pass is the current one
+        DisplayList dl;
+        drawPasses(dl, steps, {600, 300, 1}, kColours);
+        double fenceSide = 0, farSide = 0;
+        for (const Primitive& p : inColour(dl, kColours.current)) {
+            for (const float x : {p.x1, p.x2}) {
+                fenceSide = std::max(fenceSide, -double(x));
+                farSide = std::max(farSide, double(x));
+            }
+        }
+        EXPECT_NEAR(fenceSide, plan.cove.fenceSide.reach, 0.01);
+        EXPECT_NEAR(farSide, plan.cove.farSide.reach, 0.01);
+        EXPECT_EQ(fenceSide < farSide, lean == BladeLean::TowardFence);
+    }
 }
 
 }  // namespace

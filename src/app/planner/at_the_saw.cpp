@@ -366,8 +366,17 @@ void AtTheSaw::scaleType() {
     const int rows = 10;  // the lines, the drawing, the buttons and the footer
     const double fixed =
         margins.top() + margins.bottom() + rows * layout()->spacing() + height() / 5.0;
+    // The footer, the fence's side and the feed, runs over as many lines as it needs.
+    const auto footerHeight = [&](int pixels) {
+        if (session_.footer().isEmpty()) return 0;
+        return QFontMetrics(typeOf(pixels))
+            .boundingRect(QRect(0, 0, static_cast<int>(wide), 100000), Qt::TextWordWrap,
+                          session_.footer())
+            .height();
+    };
     const double lines = lineHeight(passPixels) + lineHeight(heightPixels) +
-                         5 * lineHeight(medium) + 2 * lineHeight(medium * 3 / 4) + 2 * medium;
+                         5 * lineHeight(medium) + lineHeight(medium * 3 / 4) +
+                         footerHeight(medium * 3 / 4) + 2 * medium;
     if (fixed + lines > height()) {
         const double shrink = std::max(0.3, (height() - fixed) / lines);
         passPixels = static_cast<int>(passPixels * shrink);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QTableWidget>
 
 #include "app/planner/planner_words.h"
@@ -69,22 +70,30 @@ void Planner::showResult() {
     bladeHeight_->setText(angle ? plannerLength(request.coveDepth, unit) : QString());
     showWood();
     showFence();
+    showTilt();
     // A box that cannot be read is named first: the results above are the last ones that
     // could be worked out, kept for the user to compare.
     if (const auto bad = model_.firstUnreadable()) {
         const LengthBox& box = boxes_[static_cast<std::size_t>(*bad)];
-        status_->setText(badBoxSentence(box.name, box.edit->text()));
+        status_->setText(*bad == PlanBox::Tilt ? badTiltSentence(box.name, box.edit->text())
+                                               : badBoxSentence(box.name, box.edit->text()));
+    } else if (const QString tilt = tiltSentence(model_); !tilt.isEmpty()) {
+        status_->setText(tilt);
     } else if (!result.canCut()) {
         status_->setText(problemSentence(request, result, unit));
     } else {
         status_->setText(placementSentence(model_.placement(), unit));
     }
-    warnings_->setText(angle ? warningLines(result) : QString());
+    QStringList warnings;
+    if (angle && !warningLines(result).isEmpty()) warnings << warningLines(result);
+    if (!leaningWallsLines(model_).isEmpty()) warnings << leaningWallsLines(model_);
+    warnings_->setText(warnings.join(QLatin1Char('\n')));
     endView_->redraw();
     showPasses();
     showNote();
-    // The count at the saw follows every plan shown; the fence rule goes with it once written.
-    sawSession_.follow(request, result, unit, QString());
+    // The count at the saw follows every plan shown, with the fence's side at its foot.
+    sawSession_.follow(request, result, model_.tilt(), unit,
+                       model_.fence().found ? fenceSideRuleInOneLine() : QString());
     apply_->setEnabled(model_.usable());
     showWhetherPrintable();
 }
@@ -95,8 +104,7 @@ void Planner::drawBoardEnd(Canvas& canvas, double width, double height) const {
     drawPlannedBoardEnd(
         canvas, r.boardWidth, r.boardThickness,
         result.hasAngle
-            ? placedOnBoard(coveOutline(r.coveDepth, result.angleDeg, r.bladeDiameter, r.kerf),
-                            model_.placement(), r.boardWidth)
+            ? placedOnBoard(model_.outlineAt(r.coveDepth), model_.placement(), r.boardWidth)
             : std::vector<BoardEndPoint>{},
         {width, height, 1},
         {look::rgb(look::kPaleYellow), look::rgb(look::kBrown), look::rgb(look::kTeal)});
@@ -132,16 +140,52 @@ void Planner::showFence() {
     fenceSide_->setText(shown ? fenceSideRule() : QString());
 }
 
+// The walls of a tilted blade's cove, from its deepest point to either edge at the face, and
+// how to find the deepest line on the saw.
+void Planner::showTilt() {
+    const bool shown =
+        model_.result().hasAngle && model_.tiltedPlan().tiltProblem == TiltProblem::None;
+    const LengthUnit unit = model_.unit();
+    if (!shown) {
+        halfSteep_->clear();
+        halfGentle_->clear();
+    } else if (model_.tilted()) {
+        const TiltedCove& cove = model_.tiltedPlan().cove;
+        const BladeLean lean = model_.tilt().lean;
+        halfSteep_->setText(plannerLength(steepWall(cove, lean).reach, unit));
+        halfGentle_->setText(plannerLength(gentleWall(cove, lean).reach, unit));
+    } else {
+        const QString half = plannerLength(model_.request().coveWidth / 2, unit);
+        halfSteep_->setText(half);
+        halfGentle_->setText(half);
+    }
+    const QString centre = findingTheDeepestLine(model_);
+    centrePoint_->setText(centre);
+    centrePoint_->setAccessibleDescription(centre);
+}
+
 void Planner::showPasses() {
     const PlanResult& result = model_.result();
     const LengthUnit unit = model_.unit();
+    // A tilted blade widens the two walls by different amounts: each pass's walls, from the
+    // finished cove's deepest line, in a column of their own.
+    const bool walls = model_.tilted() && model_.tiltedPlan().passes.size() == result.passes.size();
+    passes_->setColumnCount(walls ? 4 : 3);
+    if (walls) {
+        passes_->setHorizontalHeaderItem(3, new QTableWidgetItem(tr("Fence side / far side")));
+    }
     passes_->setRowCount(static_cast<int>(result.passes.size()));
     int row = 0;
     for (const PlanPass& pass : result.passes) {
-        const std::array<QString, 3> cells{QString::number(pass.number),
-                                           plannerLength(pass.bladeHeight, unit),
-                                           plannerLength(pass.coveWidth, unit)};
-        for (int column = 0; column < 3; ++column) {
+        std::array<QString, 4> cells{QString::number(pass.number),
+                                     plannerLength(pass.bladeHeight, unit),
+                                     plannerLength(pass.coveWidth, unit), QString()};
+        if (walls) {
+            const TiltedPass& tilted = model_.tiltedPlan().passes[static_cast<std::size_t>(row)];
+            cells[3] = tr("%1 / %2").arg(QString::fromStdString(lengthText(tilted.fenceSide, unit)),
+                                         QString::fromStdString(lengthText(tilted.farSide, unit)));
+        }
+        for (int column = 0; column < passes_->columnCount(); ++column) {
             auto* item = new QTableWidgetItem(cells[static_cast<std::size_t>(column)]);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             item->setTextAlignment(column == 0 ? Qt::AlignCenter
@@ -178,7 +222,13 @@ void Planner::showNote() {
     const QString calculatorCut =
         shown.isEmpty() ? tr("\"Cut is too wide!\"") : tr("a cut %1 wide").arg(shown);
     const bool idealBlade = request.bladeDiameter == kBladeDiameter && request.kerf == 0;
-    if (idealBlade) {
+    if (model_.tilted()) {
+        note_->setText(
+            tr("The calculator has this set-up. It works out an upright 10 in. blade with no "
+               "kerf, so it shows %1, where your blade, tilted %2, cuts %3 wide.")
+                .arg(calculatorCut, degreesText(model_.tilt().degrees),
+                     QString::fromStdString(lengthText(request.coveWidth, model_.unit()))));
+    } else if (idealBlade) {
         note_->setText(tr("The calculator has this set-up and shows %1.").arg(calculatorCut));
     } else {
         note_->setText(

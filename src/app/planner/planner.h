@@ -64,6 +64,7 @@ class Planner : public QWidget {
     void showResult();
     void showWood();
     void showFence();
+    void showTilt();
     void showPasses();
     void showNote();
     // The board end with the cove as this blade cuts it, for a drawing this many pixels wide
@@ -79,6 +80,8 @@ class Planner : public QWidget {
     std::array<LengthBox, kPlanBoxCount> boxes_{};  // in PlanBox order
     QRadioButton* inches_ = nullptr;
     QRadioButton* millimetres_ = nullptr;
+    QRadioButton* leanToward_ = nullptr;  // the top of the tilted blade leans toward the fence
+    QRadioButton* leanAway_ = nullptr;
     QLabel* angle_ = nullptr;
     QLabel* complement_ = nullptr;
     QLabel* bladeHeight_ = nullptr;
@@ -88,6 +91,9 @@ class Planner : public QWidget {
     QLabel* markBlade_ = nullptr;
     QLabel* markSquare_ = nullptr;
     QLabel* fenceSide_ = nullptr;  // which side of the blade, which way to feed
+    QLabel* halfSteep_ = nullptr;  // deepest point to the edge on the steep side
+    QLabel* halfGentle_ = nullptr;
+    QLabel* centrePoint_ = nullptr;  // how to find the centre point, and the deepest line
     QLabel* status_ = nullptr;
     QLabel* warnings_ = nullptr;
     QLabel* note_ = nullptr;  // what the calculator shows after "Use in Calculator"

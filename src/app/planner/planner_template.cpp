@@ -136,9 +136,7 @@ TemplatePages plannedPages(const PlannerModel& model) {
     page.fenceAngle = result.angleDeg;
     page.boardWidth = r.boardWidth;
     page.boardThickness = r.boardThickness;
-    page.coveOutline =
-        placedOnBoard(coveOutline(r.coveDepth, result.angleDeg, r.bladeDiameter, r.kerf), placement,
-                      r.boardWidth);
+    page.coveOutline = placedOnBoard(model.outlineAt(r.coveDepth), placement, r.boardWidth);
     page.setupLines = {
         text(Planner::tr("Cove %1 wide, %2 deep").arg(len(r.coveWidth), len(r.coveDepth))),
         text(Planner::tr("Board %1 wide, %2 thick").arg(len(r.boardWidth), len(r.boardThickness))),
@@ -148,6 +146,18 @@ TemplatePages plannedPages(const PlannerModel& model) {
         text(Planner::tr("Wood left %1 on the fence side, %2 on the far side")
                  .arg(len(placement.woodFenceSide), len(placement.woodFarSide))),
     };
+    if (model.tilted()) {
+        const TiltedPlanResult& tilted = model.tiltedPlan();
+        page.setupLines.push_back(
+            text(Planner::tr("Blade tilted %1 %2; from the deepest point the steep wall reaches "
+                             "%3, the gentle one %4")
+                     .arg(degreesText(model.tilt().degrees),
+                          model.tilt().lean == BladeLean::TowardFence
+                              ? Planner::tr("toward the fence")
+                              : Planner::tr("away from the fence"),
+                          len(steepWall(tilted.cove, model.tilt().lean).reach),
+                          len(gentleWall(tilted.cove, model.tilt().lean).reach))));
+    }
     if (fence.found) {
         page.setupLines.push_back(
             text(Planner::tr("Fence face %1 from the centre point, square to the fence")

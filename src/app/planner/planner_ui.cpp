@@ -126,6 +126,11 @@ QWidget* Planner::createInputs() {
         {"planPassDepth", tr("Depth per &pass"), tr("Depth per pass"),
          tr("The most to raise the blade between passes; light passes are safer.") + units,
          PlanBox::PassDepth, 2, 0},
+        {"planTilt", tr("Blade t&ilt"), tr("Blade tilt"),
+         tr("How far the blade is tilted from upright, in degrees from 0 to 45; empty or 0 for "
+            "an upright blade. A tilted blade cuts an asymmetric cove: one wall steep, the other "
+            "gentle, as crown and bed mouldings have."),
+         PlanBox::Tilt, 4, 0},
     }};
     for (const Input& in : inputs) {
         auto* edit = new QLineEdit(panel);
@@ -135,7 +140,32 @@ QWidget* Planner::createInputs() {
         grid->addWidget(edit, in.row, in.column + 1);
         boxes_[static_cast<std::size_t>(in.box)] = {edit, in.name};
         if (in.box == PlanBox::CoveOffset) edit->setPlaceholderText(tr("centred"));
+        if (in.box == PlanBox::Tilt) edit->setPlaceholderText(tr("upright"));
     }
+
+    // Which way the top of a tilted blade leans, in words beside the tilt.
+    auto* leanRow = new QHBoxLayout;
+    leanToward_ = new QRadioButton(tr("toward the fence"), panel);
+    leanToward_->setObjectName(QStringLiteral("planTiltToward"));
+    leanToward_->setChecked(true);
+    describe(leanToward_, tr("Blade leans toward the fence"),
+             tr("The top of the tilted blade leans toward the fence: the cove's steep wall is on "
+                "the fence side."));
+    leanAway_ = new QRadioButton(tr("away from the fence"), panel);
+    leanAway_->setObjectName(QStringLiteral("planTiltAway"));
+    describe(leanAway_, tr("Blade leans away from the fence"),
+             tr("The top of the tilted blade leans away from the fence: the cove's steep wall is "
+                "on the far side."));
+    auto* leanGroup = new QButtonGroup(panel);
+    for (QRadioButton* option : {leanToward_, leanAway_}) {
+        QPalette pal = option->palette();
+        pal.setColor(QPalette::WindowText, look::kLightCyan);
+        option->setPalette(pal);
+        leanRow->addWidget(option);
+        leanGroup->addButton(option);
+    }
+    grid->addWidget(caption(tr("Blade leans"), nullptr, panel), 5, 0);
+    grid->addLayout(leanRow, 5, 1);
 
     auto* unitRow = new QHBoxLayout;
     inches_ = new QRadioButton(tr("&Inches"), panel);
@@ -199,9 +229,17 @@ QWidget* Planner::createResults() {
     fenceSide_ = readout("planFenceSide", look::kLightCyan, panel);
     describe(fenceSide_, tr("Fence side and feed"),
              tr("Which side of the blade the fence goes and which way to feed the board."));
-    auto* centre = readout("planCentrePoint", look::kLightCyan, panel);
-    centre->setText(findingTheCentrePoint());
-    describe(centre, tr("Finding the centre point"), findingTheCentrePoint());
+    centrePoint_ = readout("planCentrePoint", look::kLightCyan, panel);
+    centrePoint_->setText(findingTheCentrePoint());
+    describe(centrePoint_, tr("Finding the centre point"), findingTheCentrePoint());
+    halfSteep_ = readout("planHalfSteep", look::kYellow, panel);
+    describe(halfSteep_, tr("Steep wall"),
+             tr("Across the board face from the cove's deepest point to its edge on the steep "
+                "side, the side the blade leans toward; half the width with the blade upright."));
+    halfGentle_ = readout("planHalfGentle", look::kYellow, panel);
+    describe(halfGentle_, tr("Gentle wall"),
+             tr("Across the board face from the cove's deepest point to its edge on the gentle "
+                "side; half the width with the blade upright."));
     grid->addWidget(caption(tr("Fence to blade"), angle_, panel), 0, 0);
     grid->addWidget(angle_, 0, 1);
     grid->addWidget(caption(tr("Fence to front edge"), complement_, panel), 0, 2);
@@ -218,6 +256,10 @@ QWidget* Planner::createResults() {
     grid->addWidget(markBlade_, 4, 1);
     grid->addWidget(caption(tr("Crosses the square line, right"), markSquare_, panel), 4, 2);
     grid->addWidget(markSquare_, 4, 3);
+    grid->addWidget(caption(tr("Steep wall, from the deepest point"), halfSteep_, panel), 5, 0);
+    grid->addWidget(halfSteep_, 5, 1);
+    grid->addWidget(caption(tr("Gentle wall"), halfGentle_, panel), 5, 2);
+    grid->addWidget(halfGentle_, 5, 3);
 
     status_ = readout("planStatus", look::kWhite, panel);
     describe(status_, tr("Planner status"),
@@ -230,8 +272,8 @@ QWidget* Planner::createResults() {
     note_ = readout("planNote", look::kLightCyan, panel);
     describe(note_, tr("Calculator note"),
              tr("What the calculator shows after \"Use in Calculator\"."));
-    int row = 5;
-    for (QLabel* line : {fenceSide_, centre, status_, warnings_, note_}) {
+    int row = 6;
+    for (QLabel* line : {fenceSide_, centrePoint_, status_, warnings_, note_}) {
         line->setWordWrap(true);
         grid->addWidget(line, row++, 0, 1, 4);
     }
@@ -313,6 +355,14 @@ void Planner::connectEvents() {
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         connect(boxes_[i].edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
             model_.typeText(static_cast<PlanBox>(i), text.toStdString());
+            showModel();
+        });
+    }
+    for (const auto& [option, lean] : {std::pair{leanToward_, BladeLean::TowardFence},
+                                       std::pair{leanAway_, BladeLean::AwayFromFence}}) {
+        connect(option, &QRadioButton::toggled, this, [this, lean = lean](bool on) {
+            if (!on) return;
+            model_.chooseLean(lean);
             showModel();
         });
     }

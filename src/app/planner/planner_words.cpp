@@ -3,6 +3,10 @@
 
 #include "app/planner/planner_words.h"
 
+#include <QStringList>
+#include <cmath>
+#include <utility>
+
 #include "app/planner/planner.h"
 #include "model/number_text.h"
 #include "plan/fence_position.h"
@@ -62,6 +66,12 @@ QString planSheetsLine(const SawPlanLayout& layout) {
 
 // Worked out in plan/fence_position.h: the teeth drag the board toward the woodworker, so
 // the fence stands in front of the board where it crosses the blade.
+QString fenceSideRuleInOneLine() {
+    return Planner::tr(
+        "Fence in front of the blade's centre, the board behind it: feed from the front of the "
+        "saw toward the back.");
+}
+
 QString fenceSideRule() {
     return Planner::tr(
         "Clamp the fence in front of the blade, running from front left to back right so it "
@@ -74,6 +84,80 @@ QString findingTheCentrePoint() {
         "To find the centre point, raise the blade to the final height and mark where the teeth "
         "leave the table at the front and at the back: it is half way between, on the blade's "
         "line.");
+}
+
+QString findingTheDeepestLine(const PlannerModel& model) {
+    if (!model.tilted() || !model.tiltedPlan().canCut()) return findingTheCentrePoint();
+    const TiltedPlanResult& tilted = model.tiltedPlan();
+    const QString side = model.tilt().lean == BladeLean::TowardFence
+                             ? Planner::tr("toward the fence")
+                             : Planner::tr("away from the fence");
+    return Planner::tr(
+               "With the blade tilted, the cove's deepest line runs over the point %1 off the "
+               "blade line, %2, where the top of the blade leans. To find it, raise the blade to "
+               "the final height, mark the blade line (the middle of the slot the blade comes up "
+               "through) and the centre point on it half way between where the teeth leave the "
+               "table at the front and at the back, then measure %1 square to the blade line, "
+               "toward the lean. The fence's distance and marks below are from the centre point.")
+        .arg(sawLength(std::abs(tilted.tableOffset), model.unit()), side);
+}
+
+QString tiltSentence(const PlannerModel& model) {
+    const TiltedPlanResult& tilted = model.tiltedPlan();
+    const LengthUnit unit = model.unit();
+    switch (tilted.tiltProblem) {
+        case TiltProblem::None:
+            break;
+        case TiltProblem::NotANumber:
+            return Planner::tr(
+                "Type the blade's tilt in degrees from 0 to 45, or leave it empty for an "
+                "upright blade.");
+        case TiltProblem::Negative:
+            return Planner::tr(
+                "A tilt is measured from upright, 0°, to the side the blade leans: type 0 to "
+                "45, and choose toward or away from the fence for the side.");
+        case TiltProblem::PastMaxTilt:
+            return Planner::tr(
+                "A table saw's blade tilts no further than 45°: type a tilt from "
+                "0 to 45.");
+        case TiltProblem::DeeperThanTiltedBlade:
+            return Planner::tr(
+                       "Tilted %1, this blade reaches no higher than %2 above the table: make the "
+                       "cove shallower or the tilt smaller.")
+                .arg(degreesText(model.tilt().degrees), length(tilted.deepestCut, unit));
+    }
+    // The narrowest cove of a tilted blade is its kerf across, tilted with it.
+    if (model.tilted() && tilted.plan.problem == PlanProblem::NarrowerThanKerf) {
+        return Planner::tr(
+                   "A cove narrower than the tilted kerf cannot be cut: even with the fence along "
+                   "the blade the teeth, tilted %1, cut %2. Make the cove at least that wide.")
+            .arg(degreesText(model.tilt().degrees), length(tilted.narrowestCove, unit));
+    }
+    return {};
+}
+
+QString badTiltSentence(const QString& boxLabel, const QString& text) {
+    Q_UNUSED(text)
+    return Planner::tr(
+               "%1 is not an angle: type the tilt in degrees from 0 to 45, e.g. 30, or leave it "
+               "empty for an upright blade.")
+        .arg(boxLabel);
+}
+
+QString leaningWallsLines(const PlannerModel& model) {
+    if (!model.tilted() || !model.tiltedPlan().plan.hasAngle) return {};
+    const TiltedCove& cove = model.tiltedPlan().cove;
+    QStringList lines;
+    for (const auto& [wall, name] : {std::pair{&cove.fenceSide, Planner::tr("fence-side")},
+                                     std::pair{&cove.farSide, Planner::tr("far-side")}}) {
+        if (!wall->leansUnder()) continue;
+        lines << Planner::tr(
+                     "The %1 wall leans under by %2: the cove is wider inside the board than at "
+                     "its face, so the moulding cannot be lifted straight off a flat face. A "
+                     "larger fence angle or a smaller tilt keeps it upright.")
+                     .arg(name, length(wall->undercut, model.unit()));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString plannerLength(double inches, LengthUnit unit) {

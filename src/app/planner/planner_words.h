@@ -12,6 +12,7 @@
 #include "plan/cove_placement.h"
 #include "plan/cove_plan.h"
 #include "plan/length_text.h"
+#include "plan/planner_model.h"
 #include "print/saw_plan.h"
 
 namespace arcwright {
@@ -37,7 +38,21 @@ QString planSheetsLine(const SawPlanLayout& layout);
 // Which side of the blade the fence goes and which way to feed, in one sentence; and how to
 // find the blade's centre point on the saw.
 QString fenceSideRule();
+// The same rule in one line, for the foot of the view at the saw.
+QString fenceSideRuleInOneLine();
 QString findingTheCentrePoint();
+
+// Where the cove's deepest line runs with the blade tilted, and how to find it on the saw.
+QString findingTheDeepestLine(const PlannerModel& model);
+
+// Why a tilted blade cannot cut the cove, and what would; empty when it can.
+QString tiltSentence(const PlannerModel& model);
+
+// For a tilt box whose text is not an angle.
+QString badTiltSentence(const QString& boxLabel, const QString& text);
+
+// A wall that leans under, in words: how far, and why it matters.
+QString leaningWallsLines(const PlannerModel& model);
 
 // A fence angle as the planner shows and types it: one decimal, "36.8°".
 QString degreesText(double degrees);

@@ -5,9 +5,9 @@
 
 namespace arcwright {
 
-void SawSession::follow(const PlanRequest& request, const PlanResult& result, LengthUnit unit,
-                        const QString& footer) {
-    steps_.follow(result.passes, sawSetUp(request, result));
+void SawSession::follow(const PlanRequest& request, const PlanResult& result, const BladeTilt& tilt,
+                        LengthUnit unit, const QString& footer) {
+    steps_.follow(result.passes, sawSetUp(request, result, tilt));
     unit_ = unit;
     footer_ = footer;
     emit changed();

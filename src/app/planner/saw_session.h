@@ -21,8 +21,8 @@ class SawSession : public QObject {
   public:
     // The plan as the planner has just worked it out, in the unit it shows, with the
     // one-line rule for the fence and the feed to stand at the foot of the view.
-    void follow(const PlanRequest& request, const PlanResult& result, LengthUnit unit,
-                const QString& footer);
+    void follow(const PlanRequest& request, const PlanResult& result, const BladeTilt& tilt,
+                LengthUnit unit, const QString& footer);
 
     const PassSteps& steps() const { return steps_; }
     LengthUnit unit() const { return unit_; }
