@@ -9,14 +9,11 @@
 
 #include <string>
 
+#include "calculator/calculator.h"
 #include "fractions/shop_fraction.h"
 #include "geometry/cove_solver.h"
 #include "model/number_text.h"
 #include "readouts/readouts.h"
-#include "views/display_list.h"
-#include "views/iso_view.h"
-#include "views/plan_view.h"
-#include "views/section_view.h"
 
 using namespace arcwright;
 
@@ -54,35 +51,30 @@ void recompute(benchmark::State& state) {
 }
 BENCHMARK(recompute)->ArgName("levels")->Arg(100)->Arg(1000);
 
-// The same with the three drawings made into display lists, as the window makes them.
-void recomputeAndDraw(benchmark::State& state) {
+// One keystroke in the calculator's model: a new blade height, its change handling and the
+// whole recomputation with its read-outs and the three drawings, as the window runs it. The
+// keystrokes alternate between two heights, so every one changes the text.
+void keystrokeInTheModel(benchmark::State& state) {
     const Boxes boxes = boxesFor(static_cast<int>(state.range(0)));
-    CoveSolution solution;
-    SectionOutline outline;
-    IsoTables iso;
-    DisplayList section, plan, isoView;
+    Calculator calc;
+    calc.pressOk();
+    calc.editBox(Box::Text4, boxes.width);
+    calc.editBox(Box::Text3, boxes.thickness);
+    calc.editBox(Box::Text2, boxes.angle);
+    calc.editBox(Box::Text1, boxes.blade);
+    std::string other = boxes.blade;
+    other[2] = other[2] == '9' ? '8' : '6';  // 4.89 or 0.6 in.
+    const std::string heights[2] = {other, boxes.blade};
+    int i = 0;
     for (auto _ : state) {
-        const double blade = leadingNumber(boxes.blade);
-        const double angle = leadingNumber(boxes.angle);
-        const double thickness = leadingNumber(boxes.thickness);
-        const double width = leadingNumber(boxes.width);
-        const SectionBoard board = drawSectionBoard(section, width, thickness, kDrawScale);
-        solveCove({blade, angle, width}, solution);
-        buildSectionOutline(board, solution.pointCount, solution.profileWidth, outline);
-        drawCoveOutline(section, board, outline, solution.pointCount);
-        const FractionCaptions cut = ShowFraction(solution.cutWidth(), 16, readout::cutWidth());
-        const double shown = leadingNumber(cutWidthText(solution));
-        drawPlanView(plan, angle, width, shown);
-        const FractionCaptions row = ShowFraction(width, 16, readout::adjustedWidth());
-        drawIsoView(
-            isoView,
-            {width, thickness, blade, shown, solution.pointCount, &solution.profileHalfWidth}, iso);
-        benchmark::DoNotOptimize(cut.mark.data());
-        benchmark::DoNotOptimize(row.mark.data());
+        calc.editBox(Box::Text1, heights[i]);
+        i = 1 - i;
+        (void)calc.takeChanges();
+        benchmark::DoNotOptimize(calc.label4().data());
     }
-    state.counters["levels"] = solution.pointCount;
+    state.counters["levels"] = calc.solution().pointCount;
 }
-BENCHMARK(recomputeAndDraw)->ArgName("levels")->Arg(100)->Arg(1000);
+BENCHMARK(keystrokeInTheModel)->ArgName("levels")->Arg(100)->Arg(1000);
 
 // The pieces, to see where the time of a recomputation goes.
 void solveOnly(benchmark::State& state) {

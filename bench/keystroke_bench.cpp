@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "app/calculator/form1.h"
-#include "app/calculator/form1_test_seam.h"
 #include "app/widgets/drawing_surface.h"
 #include "app/widgets/look.h"
 
@@ -115,7 +114,7 @@ void keystroke(benchmark::State& state) {
         state.counters["p90_us"] = micros[micros.size() * 9 / 10];
         state.counters["max_us"] = micros.back();
     }
-    state.counters["levels"] = Form1::TestAccess::solution(window).pointCount;
+    state.counters["levels"] = window.calculator().solution().pointCount;
 }
 BENCHMARK(keystroke)->ArgName("deep")->Arg(0)->Arg(1)->UseManualTime()->Unit(
     benchmark::kMicrosecond);

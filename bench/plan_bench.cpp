@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The cove planner's work for one keystroke, without the window: the fence angle and
-// the pass schedule, the schedule alone, and the seven box texts read with their units.
+// the pass schedule, upright and with the blade tilted, the schedule alone, the board-end
+// outline, and the seven box texts read with their units.
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +13,8 @@
 #include "plan/cove_outline.h"
 #include "plan/cove_plan.h"
 #include "plan/length_text.h"
+#include "plan/tilted_outline.h"
+#include "plan/tilted_plan.h"
 
 using namespace arcwright;
 
@@ -33,6 +36,47 @@ void planSolve(benchmark::State& state) {
 }
 BENCHMARK(planSolve);
 
+// The worked example with the blade tilted 30° toward the fence: the fence-side edge is
+// made by the far end of the kerf, where the inverse has a closed form.
+void planSolveTilted(benchmark::State& state) {
+    PlanRequest request = workedExample();
+    const BladeTilt tilt{30.0, BladeLean::TowardFence};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(request);
+        const TiltedPlanResult result = solveTilted(request, tilt);
+        benchmark::DoNotOptimize(result.plan.angleDeg);
+        benchmark::DoNotOptimize(result.passes.data());
+    }
+}
+BENCHMARK(planSolveTilted);
+
+// A 3.95-in. cove at 30°: the fence-side edge falls on the kerf's flat, solved along it.
+void planSolveTiltedOnTheFlat(benchmark::State& state) {
+    PlanRequest request = workedExample();
+    request.coveWidth = 3.95;
+    const BladeTilt tilt{30.0, BladeLean::TowardFence};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(request);
+        const TiltedPlanResult result = solveTilted(request, tilt);
+        benchmark::DoNotOptimize(result.plan.angleDeg);
+        benchmark::DoNotOptimize(result.passes.data());
+    }
+}
+BENCHMARK(planSolveTiltedOnTheFlat);
+
+// A hair of tilt: the width humps as it does upright, and the hump is looked for first.
+void planSolveTiltedHump(benchmark::State& state) {
+    PlanRequest request = workedExample();
+    const BladeTilt tilt{0.01, BladeLean::TowardFence};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(request);
+        const TiltedPlanResult result = solveTilted(request, tilt);
+        benchmark::DoNotOptimize(result.plan.angleDeg);
+        benchmark::DoNotOptimize(result.passes.data());
+    }
+}
+BENCHMARK(planSolveTiltedHump);
+
 void planPassSchedule(benchmark::State& state) {
     double depth = 0.625;
     for (auto _ : state) {
@@ -52,6 +96,17 @@ void planOutline(benchmark::State& state) {
     }
 }
 BENCHMARK(planOutline);
+
+void planTiltedOutline(benchmark::State& state) {
+    double depth = 0.625;
+    const BladeTilt tilt{30.0, BladeLean::TowardFence};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(depth);
+        const auto outline = tiltedCoveOutline(depth, 34.8, 10.0, 0.125, tilt);
+        benchmark::DoNotOptimize(outline.data());
+    }
+}
+BENCHMARK(planTiltedOutline);
 
 void planReadBoxes(benchmark::State& state) {
     const std::array<std::string, 7> texts{"3",      "5/8",     "4 1/2",   "1 1/4",

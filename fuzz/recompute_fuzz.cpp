@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Arcwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// One whole recomputation from four arbitrary box texts, without the window: the four
-// boxes are read, the cove is solved, the cut width is written and shown as a fraction,
-// the three views are drawn into display lists and the set-up sheet is printed to a
-// printer that checks what it is given. Input: the four texts separated by '|', in the
+// The calculator from four arbitrary box texts, without the window: the texts are typed into
+// a fresh calculator, which solves the cove, writes the cut width and shows it as a fraction,
+// draws the three views and refreshes the read-outs; then the set-up sheet is printed from it
+// to a printer that checks what it is given. Input: the four texts separated by '|', in the
 // order blade height, angle, thickness, width.
 
 #include <array>
@@ -15,16 +15,12 @@
 #include <string_view>
 #include <vector>
 
-#include "fractions/shop_fraction.h"
+#include "calculator/calculator.h"
+#include "calculator/sheet_of_the_window.h"
 #include "fuzz_checks.h"
-#include "geometry/cove_solver.h"
 #include "model/number_text.h"
 #include "print/setup_sheet.h"
 #include "readouts/readouts.h"
-#include "views/display_list.h"
-#include "views/iso_view.h"
-#include "views/plan_view.h"
-#include "views/section_view.h"
 
 using namespace arcwright;
 using namespace arcwright::fuzzing;
@@ -41,7 +37,10 @@ class CheckingPrinter : public SheetPrinter {
     }
     void setEmphasis(bool) override {}
     void setTextPosition(float x, float y) override { finite({x, y}); }
-    void drawLine(float x1, float y1, float x2, float y2) override { finite({x1, y1, x2, y2}); }
+    using SheetPrinter::drawLine;
+    void drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb>) override {
+        finite({x1, y1, x2, y2});
+    }
     void drawRectangle(float x1, float y1, float x2, float y2) override {
         finite({x1, y1, x2, y2});
     }
@@ -85,27 +84,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto texts = boxTexts<4>(input);
     const int minFraction = (size % 2 == 0) ? 16 : 32;
 
-    const double blade = leadingNumber(texts[0]);
-    const double angle = leadingNumber(texts[1]);
-    const double thickness = leadingNumber(texts[2]);
-    const double width = leadingNumber(texts[3]);
-    for (const double v : {blade, angle, thickness, width}) {
-        check(std::isfinite(v), "a box reads as a non-finite number");
+    // One calculator for every input, as the window keeps one: what it shows after the last
+    // recomputation depends only on the boxes as they stand and the resolution.
+    static Calculator calc;
+    calc.chooseResolution(minFraction);
+    calc.editBox(Box::Text4, std::string(texts[3]));
+    calc.editBox(Box::Text3, std::string(texts[2]));
+    calc.editBox(Box::Text2, std::string(texts[1]));
+    calc.editBox(Box::Text1, std::string(texts[0]));
+    // A blank changes the angle box's text but not its value: one more recomputation, so the
+    // results below belong to the four boxes as they stand.
+    calc.editBox(Box::Text2, std::string(texts[1]) + " ");
+
+    const double blade = calc.value(Box::Text1);
+    const double angle = calc.value(Box::Text2);
+    const double width = calc.value(Box::Text4);
+    for (const Box box : {Box::Text1, Box::Text2, Box::Text3, Box::Text4}) {
+        check(std::isfinite(calc.value(box)), "a box reads as a non-finite number");
+        check(calc.value(box) == leadingNumber(calc.text(box)), "a box's value is not its text's");
     }
-
-    DisplayList section;
-    DisplayList plan;
-    DisplayList iso;
-    section.setScale(0, 4000, 8000, -4000);
-    plan.setScale(0, 15, 15, -15);
-    iso.setScale(0, 20, 23, -17);
-
-    // The recomputation, in the window's order.
-    const SectionBoard board = drawSectionBoard(section, width, thickness, kDrawScale);
-    static CoveSolution solution;  // reused, as the window reuses its own
-    solveCove({blade, angle, width}, solution);
-    static SectionOutline outline;
-    buildSectionOutline(board, solution.pointCount, solution.profileWidth, outline);
+    const CoveSolution& solution = calc.solution();
+    CoveSolution expected;
+    solveCove({blade, angle, width}, expected);
+    check(expected.pointCount == solution.pointCount && expected.tooWide == solution.tooWide &&
+              expected.profileWidth == solution.profileWidth,
+          "the calculator's cove is not the solver's for its boxes");
 
     const int n = solution.pointCount;
     check(n >= 0 && n <= kMaxLevels, "level count outside the tables");
@@ -132,48 +135,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(cutText.empty() == solution.tooWide, "cut width text vs too wide");
     checkText(cutText, "cut width text shows a non-finite number");
 
-    FractionCaptions cut;
+    check(calc.label4() == cutText, "the result line is not the cut width's text");
+    check(calc.shown(Shown::Label2) == solution.tooWide, "the too-wide warning");
     if (!solution.tooWide) {
-        drawCoveOutline(section, board, outline, n);
         const double shown = leadingNumber(cutText);
         check(std::fabs(shown - cutWidth) <= 0.0005 * (1 + 1e-9), "cut width text is off", cutText);
-        cut = ShowFraction(cutWidth, minFraction, readout::cutWidth());
-        checkFraction(cut);
+        check(
+            calc.readout(Readout::Cut) == ShowFraction(cutWidth, minFraction, readout::cutWidth()),
+            "the cut width's fraction");
     }
-    const double shownCut = leadingNumber(cutText);
-    drawPlanView(plan, angle, width, shownCut);
-
-    checkFraction(ShowFraction(width, minFraction, readout::adjustedWidth()));
-    checkFraction(ShowFraction(thickness, minFraction, readout::adjustedThickness()));
-    checkFraction(ShowFraction(blade, minFraction, readout::adjustedBladeHeight()));
-    checkFraction(ShowFraction(width, minFraction, readout::allWidth()));
-    checkFraction(ShowFraction(thickness, minFraction, readout::allThickness()));
-    checkFraction(ShowFraction(blade, minFraction, readout::allBladeHeight()));
-
-    if (!solution.tooWide) {
-        static IsoTables isoTables;
-        drawIsoView(iso, {width, thickness, blade, shownCut, n, &solution.profileHalfWidth},
-                    isoTables);
+    for (const Readout r :
+         {Readout::Width, Readout::Thickness, Readout::BladeHeight, Readout::Cut}) {
+        checkFraction(calc.readout(r));
     }
-    checkDrawing(section);
-    checkDrawing(plan);
-    checkDrawing(iso);
+    for (const View v : {View::Picture1, View::Picture2, View::Picture4})
+        checkDrawing(calc.view(v));
 
-    // The printed sheet, read from the result line as the print button does.
-    SheetValues values;
-    values.boardWidth = width;
-    values.boardThickness = thickness;
-    values.boardAngle = angle;
-    values.bladeHeight = blade;
-    values.cutWidth = shownCut;
-    values.cutWhole = leadingNumber(cut.whole);
-    values.cutNumerator = leadingNumber(cut.numerator);
-    values.cutDenominator = leadingNumber(cut.denominator);
-    values.cutMark = cut.mark;
-    values.minFraction = minFraction;
-    values.pointCount = n;
-    values.profileWidth = &solution.profileWidth;
-
+    // The printed sheet, read from the calculator as the print button does.
+    const SheetOfTheWindow sheet = sheetOfTheWindow(calc);
+    const SheetValues& values = sheet.values;
     const auto lines = sheetLines(values);
     for (const std::string& line : lines) checkText(line, "a sheet line shows a non-finite number");
     CheckingPrinter printer;

@@ -6,34 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "geometry/cove_solver.h"
 #include "geometry/shop_rules.h"
+#include "plan/plan_rules.h"
 
 namespace arcwright {
-
-namespace {
-
-// The window turns degrees into radians with its ten-digit pi; the planner does the same,
-// so that both give the very same width for the same set-up.
-constexpr double kRadPerDeg = kTenDigitPi / 180;
-
-bool soundBlade(const PlanRequest& r) {
-    return std::isfinite(r.bladeDiameter) && std::isfinite(r.kerf) && r.bladeDiameter > 0 &&
-           r.kerf >= 0 && r.kerf < r.bladeDiameter;
-}
-
-bool soundBoard(const PlanRequest& r) {
-    return std::isfinite(r.boardWidth) && std::isfinite(r.boardThickness) && r.boardWidth > 0 &&
-           r.boardThickness > 0;
-}
-
-// How many passes of at most passDepth reach depth. A depth that is a whole number of
-// passes up to rounding ("0.625 / 0.0625") takes no extra sliver of a pass.
-double passCount(double depth, double passDepth) {
-    return std::ceil(depth / passDepth - 1e-9);
-}
-
-}  // namespace
 
 double coveWidthAtFace(double angleDeg, double bladeHeight, double bladeDiameter, double kerf) {
     const double theta = angleDeg * kRadPerDeg;
@@ -43,14 +19,10 @@ double coveWidthAtFace(double angleDeg, double bladeHeight, double bladeDiameter
 std::vector<PlanPass> passSchedule(double coveDepth, double passDepth, double angleDeg,
                                    double bladeDiameter, double kerf) {
     std::vector<PlanPass> passes;
-    if (!(passDepth > 0) || !(coveDepth > 0)) return passes;
-    const double count = passCount(coveDepth, passDepth);
-    if (!(count <= kMaxPasses)) return passes;
-
-    const int n = std::max(1, static_cast<int>(count));
+    const int n = scheduledPasses(coveDepth, passDepth);
     passes.reserve(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) {
-        const double height = i == n ? coveDepth : std::min(coveDepth, i * passDepth);
+        const double height = passHeight(i, n, coveDepth, passDepth);
         passes.push_back({i, height, coveWidthAtFace(angleDeg, height, bladeDiameter, kerf)});
     }
     return passes;
@@ -80,20 +52,8 @@ PlanResult solve(const PlanRequest& r) {
 
     // The smaller root: the fence nearer the blade's own line, the shallower the sweep.
     const double theta = std::asin(std::min(1.0, r.coveWidth / reach)) - phi;
-    out.hasAngle = true;
-    out.angleDeg = std::max(0.0, theta / kRadPerDeg);
-    out.complementDeg = 90.0 - out.angleDeg;
-    out.woodEachSide = (r.boardWidth - r.coveWidth) / 2;
-    out.thinSides = out.woodEachSide < kQuarterInchOfWood;
-    out.thinAboveBlade = r.coveDepth > r.boardThickness - kQuarterInchOfWood;
-    out.smallestPassDepth = r.coveDepth / kMaxPasses;
-
-    if (r.coveWidth > r.boardWidth) return fail(PlanProblem::WiderThanBoard);
-    if (r.coveDepth >= r.boardThickness) return fail(PlanProblem::DeeperThanBoard);
-    if (!(r.passDepth > 0)) return fail(PlanProblem::NoPassDepth);
-    if (!(passCount(r.coveDepth, r.passDepth) <= kMaxPasses)) {
-        return fail(PlanProblem::TooManyPasses);
-    }
+    const PlanProblem onBoard = placeOnBoard(r, std::max(0.0, theta / kRadPerDeg), out);
+    if (onBoard != PlanProblem::None) return fail(onBoard);
     out.passes = passSchedule(r.coveDepth, r.passDepth, out.angleDeg, r.bladeDiameter, r.kerf);
     return out;
 }

@@ -3,98 +3,10 @@
 
 #include "print/clip.h"
 
-#include <cmath>
-
 namespace arcwright {
-namespace {
-
-bool finite(const Segment& s) {
-    return std::isfinite(s.x1) && std::isfinite(s.y1) && std::isfinite(s.x2) && std::isfinite(s.y2);
-}
-
-enum Outside : unsigned { kLeft = 1, kRight = 2, kAbove = 4, kBelow = 8 };
-
-unsigned outside(double x, double y, const ClipBox& box) {
-    return (x < box.left ? kLeft : 0U) | (x > box.right ? kRight : 0U) |
-           (y < box.top ? kAbove : 0U) | (y > box.bottom ? kBelow : 0U);
-}
-
-double pin(double v, double lo, double hi) {
-    return v < lo ? lo : (v > hi ? hi : v);
-}
-
-}  // namespace
-
-// Cohen and Sutherland: an end outside the box moves along the line onto the edge it lies
-// beyond, until both ends are inside or both lie beyond the same edge. The end moved gets
-// the edge's coordinate exactly and the other by proportion, so a level line a million
-// inches long stays exactly level.
-std::optional<Segment> clipSegment(const Segment& segment, const ClipBox& box) {
-    if (!finite(segment)) return std::nullopt;
-    double x1 = segment.x1, y1 = segment.y1, x2 = segment.x2, y2 = segment.y2;
-    // Two far-apart ends of a finite segment can be an infinite distance apart: the same
-    // clip at half scale.
-    if (!std::isfinite(x2 - x1) || !std::isfinite(y2 - y1)) {
-        const auto clipped =
-            clipSegment({x1 / 2, y1 / 2, x2 / 2, y2 / 2},
-                        {box.left / 2, box.top / 2, box.right / 2, box.bottom / 2});
-        if (!clipped) return std::nullopt;
-        return Segment{clipped->x1 * 2, clipped->y1 * 2, clipped->x2 * 2, clipped->y2 * 2};
-    }
-    unsigned out1 = outside(x1, y1, box);
-    unsigned out2 = outside(x2, y2, box);
-    // Each pass puts one end on an edge; four edges for each end bound the passes.
-    for (int pass = 0; pass < 8; ++pass) {
-        if ((out1 | out2) == 0) {
-            if (pass == 0) return segment;
-            return Segment{pin(x1, box.left, box.right), pin(y1, box.top, box.bottom),
-                           pin(x2, box.left, box.right), pin(y2, box.top, box.bottom)};
-        }
-        if ((out1 & out2) != 0) return std::nullopt;
-        const bool first = out1 != 0;
-        const unsigned out = first ? out1 : out2;
-        double x = 0.0;
-        double y = 0.0;
-        if ((out & (kLeft | kRight)) != 0) {
-            x = (out & kLeft) != 0 ? box.left : box.right;
-            y = y1 + (y2 - y1) * ((x - x1) / (x2 - x1));
-        } else {
-            y = (out & kAbove) != 0 ? box.top : box.bottom;
-            x = x1 + (x2 - x1) * ((y - y1) / (y2 - y1));
-        }
-        if (first) {
-            x1 = x;
-            y1 = y;
-            out1 = outside(x1, y1, box) & ~out;
-        } else {
-            x2 = x;
-            y2 = y;
-            out2 = outside(x2, y2, box) & ~out;
-        }
-    }
-    return std::nullopt;
-}
 
 ClipBox boxAroundPage(double width, double height, double margin) {
     return {-margin, -margin, width + margin, height + margin};
-}
-
-void ClippingPrinter::drawLine(float x1, float y1, float x2, float y2) {
-    const auto clipped = clipSegment({x1, y1, x2, y2}, box_);
-    if (!clipped) return;
-    target_.drawLine(static_cast<float>(clipped->x1), static_cast<float>(clipped->y1),
-                     static_cast<float>(clipped->x2), static_cast<float>(clipped->y2));
-}
-
-void ClippingPrinter::drawRectangle(float x1, float y1, float x2, float y2) {
-    if (box_.contains(x1, y1) && box_.contains(x2, y2)) {
-        target_.drawRectangle(x1, y1, x2, y2);
-        return;
-    }
-    drawLine(x1, y1, x2, y1);
-    drawLine(x2, y1, x2, y2);
-    drawLine(x2, y2, x1, y2);
-    drawLine(x1, y2, x1, y1);
 }
 
 }  // namespace arcwright

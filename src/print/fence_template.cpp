@@ -11,6 +11,7 @@
 #include "print/clip.h"
 #include "print/template_text.h"
 #include "print/template_triangle.h"
+#include "views/board_end.h"
 
 namespace arcwright {
 
@@ -155,33 +156,31 @@ void printAt(SheetPrinter& printer, double x, double y, const std::string& text)
     printer.printText(text, false);
 }
 
-void drawBoardEnd(SheetPrinter& printer, const FenceTemplate& page, const BoardEnd& end,
-                  const PageBox& sheet) {
+// The board end in its band of the page: the face open where the cove comes out of it, the
+// back left out where the board runs on past the band.
+void drawTemplateBoardEnd(SheetPrinter& printer, const FenceTemplate& page, const BoardEnd& end,
+                          const PageBox& sheet) {
     if (!end.drawn) return;
     const PageBox band{sheet.left, end.top, sheet.right, std::min(end.face, sheet.bottom)};
     if (band.bottom < band.top) return;
-    const double right = end.left + end.widthPoints;
-    const auto onEnd = [&](const BoardEndPoint& p) {
-        return PagePoint{end.centre + p.x * kPointsPerInch, end.face - p.depth * kPointsPerInch};
-    };
-    drawOnPage(printer, {end.left, end.top}, {end.left, end.face}, band);
-    drawOnPage(printer, {right, end.top}, {right, end.face}, band);
-    if (!end.backCutOff) drawOnPage(printer, {end.left, end.top}, {right, end.top}, band);
-
-    // The face, open where the cove comes out of it.
-    std::vector<PagePoint> outline;
-    for (const BoardEndPoint& p : page.coveOutline) outline.push_back(onEnd(p));
-    if (outline.size() < 2) {
-        drawOnPage(printer, {end.left, end.face}, {right, end.face}, band);
-        return;
+    BoardEndPlace place;
+    place.left = end.left;
+    place.right = end.left + end.widthPoints;
+    place.face = end.face;
+    place.back = end.top;
+    for (const BoardEndPoint& p : page.coveOutline) {
+        place.cove.push_back(
+            {end.centre + p.x * kPointsPerInch, end.face - p.depth * kPointsPerInch});
     }
-    const double mouthLeft = std::min(outline.front().x, outline.back().x);
-    const double mouthRight = std::max(outline.front().x, outline.back().x);
-    drawOnPage(printer, {end.left, end.face}, {mouthLeft, end.face}, band);
-    drawOnPage(printer, {mouthRight, end.face}, {right, end.face}, band);
-    for (std::size_t i = 1; i < outline.size(); ++i) {
-        drawOnPage(printer, outline[i - 1], outline[i], band);
+    if (place.cove.size() >= 2) {
+        place.mouthLeft = std::min(place.cove.front().x, place.cove.back().x);
+        place.mouthRight = std::max(place.cove.front().x, place.cove.back().x);
     }
+    BoardEndLook look;
+    look.face = BoardEndLook::Face::Open;
+    look.back = !end.backCutOff;
+    look.within = ClipBox{band.left, band.top, band.right, band.bottom};
+    drawBoardEnd(printer, place, look);
 }
 
 void drawArc(SheetPrinter& printer, PagePoint corner, PagePoint p, PagePoint q,
@@ -267,7 +266,7 @@ bool printFenceTemplate(SheetPrinter& printer, const FenceTemplate& page) {
         y += linePitch(kLabelSize);
     }
 
-    drawBoardEnd(printer, page, plan.board, sheet);
+    drawTemplateBoardEnd(printer, page, plan.board, sheet);
     if (plan.triangle) drawTriangle(printer, *plan.triangle, sheet);
     printTextBlock(printer, plan.text, plan.layout.textTopLeft);
     return printer.endDocument();

@@ -10,6 +10,7 @@
 #include "arcwright_version.h"
 #include "geometry/cove_outline.h"
 #include "model/number_text.h"
+#include "views/board_end.h"
 
 namespace arcwright {
 
@@ -84,22 +85,25 @@ class SheetOutline {
     const LevelTable* widths_;
 };
 
-void drawOutline(SheetPrinter& printer, const SheetValues& values) {
+// The board end at full size, face down: the rectangle from (0, 0) to the width and the
+// thickness, its face unbroken, and the cove's outline over it. A point that does not fit
+// the paper's coordinates leaves out the lines that meet it.
+void drawSheetBoardEnd(SheetPrinter& printer, const SheetValues& values) {
+    const auto paper = [](std::optional<float> v) {
+        return v ? static_cast<double>(*v) : std::numeric_limits<double>::quiet_NaN();
+    };
+    BoardEndPlace place;
+    place.right = paper(toPaper(values.boardWidth));
+    place.face = paper(toPaper(values.boardThickness));
     const SheetOutline outline(values);
-    const int points = outline.pointCount();
-    if (points == 0) return;
-    PaperPoint from = outline.point(1);
-    for (int k = 2; k <= points; ++k) {
-        const PaperPoint to = outline.point(k);
-        if (from.x && from.y && to.x && to.y) printer.drawLine(*from.x, *from.y, *to.x, *to.y);
-        from = to;
+    place.cove.reserve(static_cast<std::size_t>(outline.pointCount()));
+    for (int k = 1; k <= outline.pointCount(); ++k) {
+        const PaperPoint point = outline.point(k);
+        place.cove.push_back({paper(point.x), paper(point.y)});
     }
-}
-
-void drawBoard(SheetPrinter& printer, const SheetValues& values) {
-    const auto right = toPaper(values.boardWidth);
-    const auto bottom = toPaper(values.boardThickness);
-    if (right && bottom) printer.drawRectangle(0.0F, 0.0F, *right, *bottom);
+    BoardEndLook look;
+    look.face = BoardEndLook::Face::Whole;
+    drawBoardEnd(printer, place, look);
 }
 
 }  // namespace
@@ -131,8 +135,7 @@ bool printSetupSheet(SheetPrinter& printer, const SheetValues& values) {
     printer.setFontName(kFontName);
     printer.setFontSize(kBodySize);
 
-    drawBoard(printer, values);
-    drawOutline(printer, values);
+    drawSheetBoardEnd(printer, values);
 
     const auto lines = sheetLines(values);
     printer.setTextPosition(kTextLeft, kTextTop);

@@ -15,6 +15,11 @@ namespace arcwright {
 // until the server answers, `deadline` passes or `stop` is requested, whichever comes first,
 // and then returns within a few tens of milliseconds. It follows CUPS_SERVER and PRINTER
 // like every CUPS tool. Nothing here touches Qt.
+//
+// libcups is not linked into the program but opened from kCupsLibraryFile on the first call;
+// where it cannot be, every call answers NoServer and says why in its message.
+
+inline constexpr const char* kCupsLibraryFile = "libcups.so.2";
 
 using PrintClock = std::chrono::steady_clock;
 

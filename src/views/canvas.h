@@ -3,12 +3,15 @@
 
 #pragma once
 
-// views owns the three drawings of the window (section, plan, isometric), their drawing
-// constants, and the small canvas interface they draw on.
+// views owns the drawings: the calculator's three (section, plan, isometric), the board end
+// with its cove as every window and page shows it, the board end at the saw, their drawing
+// constants, the one line clipper, and the canvas interface that the screen's surfaces and
+// the printed page both draw on.
 
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <span>
 
 namespace arcwright {
 
@@ -40,6 +43,14 @@ inline float toSurface(double v) {
     return static_cast<float>(v);
 }
 
+// A point in a canvas's units, single precision as the canvas takes it.
+struct CanvasPoint {
+    float x = 0;
+    float y = 0;
+
+    bool operator==(const CanvasPoint&) const = default;
+};
+
 // A drawing surface with a user coordinate system. Coordinates arrive in single
 // precision, in the units of the current scale; what is drawn stays until clear().
 class Canvas {
@@ -57,6 +68,19 @@ class Canvas {
     // Arc of a circle (round on screen), counter-clockwise from +x, angles in radians.
     virtual void drawArc(float cx, float cy, float radius, Rgb colour, float startRad,
                          float endRad) = 0;
+    // The outline of an axis-parallel rectangle by two opposite corners: the four sides from
+    // (x1, y1) round through (x2, y1), (x2, y2) and (x1, y2), in the foreground colour.
+    virtual void drawRectangle(float x1, float y1, float x2, float y2) {
+        drawLine(x1, y1, x2, y1, std::nullopt);
+        drawLine(x2, y1, x2, y2, std::nullopt);
+        drawLine(x2, y2, x1, y2, std::nullopt);
+        drawLine(x1, y2, x1, y1, std::nullopt);
+    }
+    // A polygon filled with `colour`, without an outline; its corners in order.
+    virtual void fillPolygon(std::span<const CanvasPoint> corners, Rgb colour) = 0;
+    // How wide the lines drawn from now on are: in pixels on screen, in points on paper; 1,
+    // the finest line, until it is set.
+    virtual void setLineWidth(float width) = 0;
 };
 
 // A line worked out in double precision, handed over in single precision.

@@ -21,7 +21,7 @@ bool allFinite(std::initializer_list<float> values) {
 
 void DisplayList::clear() {
     primitives_.clear();
-    ++clearCount_;
+    corners_.clear();
 }
 
 void DisplayList::setScale(float left, float top, float width, float height) {
@@ -36,7 +36,8 @@ void DisplayList::drawLine(float x1, float y1, float x2, float y2, std::optional
                            .x2 = x2,
                            .y2 = y2,
                            .colour = colour,
-                           .style = style_});
+                           .style = style_,
+                           .width = width_});
 }
 
 void DisplayList::drawArc(float cx, float cy, float radius, Rgb colour, float startRad,
@@ -49,7 +50,21 @@ void DisplayList::drawArc(float cx, float cy, float radius, Rgb colour, float st
                            .start = startRad,
                            .end = endRad,
                            .colour = colour,
-                           .style = style_});
+                           .style = style_,
+                           .width = width_});
+}
+
+void DisplayList::fillPolygon(std::span<const CanvasPoint> corners, Rgb colour) {
+    if (corners.size() < 3) return;
+    for (const CanvasPoint& c : corners) {
+        if (!allFinite({c.x, c.y})) return;
+    }
+    const std::size_t first = corners_.size();
+    corners_.insert(corners_.end(), corners.begin(), corners.end());
+    primitives_.push_back({.kind = Primitive::Kind::Polygon,
+                           .colour = colour,
+                           .first = first,
+                           .count = corners.size()});
 }
 
 }  // namespace arcwright

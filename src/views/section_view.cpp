@@ -5,24 +5,11 @@
 
 namespace arcwright {
 
-SectionBoard drawSectionBoard(Canvas& canvas, double boardWidth, double boardThickness,
-                              int drawScale) {
+SectionBoard sectionBoard(double boardWidth, double boardThickness, int drawScale) {
     SectionBoard board;
     board.k = drawScale;
     board.wd = boardWidth * board.k;
     board.td = boardThickness * board.k;
-
-    const double k = board.k;
-    const double left = 4 * k - board.wd / 2;
-    const double right = 4 * k + board.wd / 2;
-    const double bottom = 2 * k - board.td / 2;
-    const double top = 2 * k + board.td / 2;
-
-    canvas.clear();
-    drawLine(canvas, left, bottom, right, bottom);  // face on the table
-    drawLine(canvas, right, bottom, right, top);
-    drawLine(canvas, right, top, left, top);
-    drawLine(canvas, left, top, left, bottom);
     return board;
 }
 
@@ -51,18 +38,27 @@ void buildSectionOutline(const SectionBoard& board, int pointCount, const LevelT
     }
 }
 
-void drawCoveOutline(Canvas& canvas, const SectionBoard& board, const SectionOutline& outline,
-                     int pointCount) {
-    const int n = heldLevels(pointCount);
-    if (n == 0) return;
-
-    // Paint out the board's lower edge across the mouth of the cove.
-    const double y0 = board.faceY();
-    drawLine(canvas, outline.x[1], y0, outline.x[2 * n - 1], y0, palette::kBrightWhite);
-
-    for (int i = 1; i <= 2 * n - 2; ++i) {
-        drawLine(canvas, outline.x[i], outline.y[i], outline.x[i + 1], outline.y[i + 1]);
+void drawSection(Canvas& canvas, const SectionBoard& board, const SectionOutline& outline,
+                 int pointCount, bool withCove) {
+    const double k = board.k;
+    BoardEndPlace place;
+    place.left = 4 * k - board.wd / 2;
+    place.right = 4 * k + board.wd / 2;
+    place.face = board.faceY();  // the lower face, on the table
+    place.back = 2 * k + board.td / 2;
+    const int n = withCove ? heldLevels(pointCount) : 0;
+    BoardEndLook look;
+    look.face = n > 0 ? BoardEndLook::Face::PaintedOver : BoardEndLook::Face::Whole;
+    if (n > 0) {
+        // The mouth runs between the flanks' outer points; the outline itself stops one
+        // point short on the right, where its table keeps an undrawn point of level 0.
+        place.mouthLeft = outline.x[1];
+        place.mouthRight = outline.x[2 * n - 1];
+        place.cove.reserve(static_cast<std::size_t>(2 * n - 1));
+        for (int i = 1; i <= 2 * n - 1; ++i) place.cove.push_back({outline.x[i], outline.y[i]});
     }
+    canvas.clear();
+    drawBoardEnd(canvas, place, look);
 }
 
 }  // namespace arcwright

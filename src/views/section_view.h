@@ -4,6 +4,7 @@
 #pragma once
 
 #include "geometry/cove_outline.h"
+#include "views/board_end.h"
 #include "views/canvas.h"
 
 namespace arcwright {
@@ -26,16 +27,17 @@ struct SectionOutline {
     OutlineTable y{};
 };
 
-// Clears the surface and draws the board rectangle centred on (4k, 2k).
-SectionBoard drawSectionBoard(Canvas& canvas, double boardWidth, double boardThickness,
-                              int drawScale);
+// The board, centred on (4k, 2k).
+SectionBoard sectionBoard(double boardWidth, double boardThickness, int drawScale);
 
 // Left flank from the profile, then the mirrored right flank. Empties `out` first.
 void buildSectionOutline(const SectionBoard& board, int pointCount, const LevelTable& profileWidth,
                          SectionOutline& out);
 
-// The white mouth line and the cove outline; nothing when there are no levels.
-void drawCoveOutline(Canvas& canvas, const SectionBoard& board, const SectionOutline& outline,
-                     int pointCount);
+// Clears the surface and draws the board; with `withCove`, then the white line that paints
+// out the face across the cove's mouth and the cove's outline (nothing of the cove when there
+// are no levels).
+void drawSection(Canvas& canvas, const SectionBoard& board, const SectionOutline& outline,
+                 int pointCount, bool withCove);
 
 }  // namespace arcwright

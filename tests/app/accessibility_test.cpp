@@ -392,7 +392,7 @@ class AccessibilityTest : public QObject {
         // A click on 32nds reaches the cut width at the next recomputation.
         if (start == QLatin1String("Option4")) {
             QVERIFY(control<QRadioButton>(*window_, "Option5")->isChecked());
-            QCOMPARE(Form1::TestAccess::minFraction(*window_), 32);
+            QCOMPARE((*window_).calculator().minFraction(), 32);
             retype(box(*window_, "Text2"), QStringLiteral("45"));
         }
         auto* target = window_->findChild<QWidget*>(probe);

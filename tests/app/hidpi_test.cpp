@@ -132,7 +132,8 @@ class HiDpiTest : public QObject {
         QFETCH(bool, level);
         const QImage image = section()->grab().toImage();
         QCOMPARE(image.size(), section()->size() * ratio_);
-        const QPointF at = section()->toWidget(from.x(), from.y());
+        const QPointF at =
+            onSurface(*section(), window_->calculator().view(View::Picture1), from.x(), from.y());
         // A line covers whole device pixels: at ratio 1 the pixel its position falls in, at
         // ratio 2 the two device pixels either side of the nearest device pixel edge.
         const int along = ratio_ * int(level ? at.x() : at.y()) + ratio_ / 2;

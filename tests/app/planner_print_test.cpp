@@ -197,8 +197,8 @@ class PlannerPrintTest : public QObject {
         for (const QString& line : onPage) QVERIFY2(text.contains(line), qPrintable(line));
         QCOMPARE(text.contains(QLatin1String(" in.")), !millimetres);
 
-        const double theta = planner->result().angleDeg;
-        const double thickness = planner->request().boardThickness;
+        const double theta = planner->model().result().angleDeg;
+        const double thickness = planner->model().request().boardThickness;
         const auto found = measureTemplate(pdf, theta, thickness * 72.0);
         QVERIFY2(found, "no set-up triangle on the page");
         QVERIFY2(std::abs(found->fenceAngle - theta) < 0.1,
@@ -240,8 +240,9 @@ class PlannerPrintTest : public QObject {
         // The same drawing onto a PDF printer of the same paper, as the preview's Print would.
         const QString previewed = dir_->filePath(QStringLiteral("previewed.pdf"));
         const auto printer = pdfPrinter(previewed);
-        QVERIFY(drawPageOn(*printer, templateDrawing(plannedTemplate(
-                                         planner->request(), planner->result(), planner->unit()))));
+        QVERIFY(drawPageOn(*printer, templateDrawing(plannedTemplate(planner->model().request(),
+                                                                     planner->model().result(),
+                                                                     planner->model().unit()))));
         QVERIFY(!pageText(printed).isEmpty());
         QCOMPARE(pageText(previewed), pageText(printed));
     }

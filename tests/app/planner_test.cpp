@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "app/planner/board_end_view.h"
 #include "app/widgets/controls.h"
+#include "app/widgets/fitted_drawing.h"
 #include "plan/cove_plan.h"
 #include "plan/length_text.h"
 #include "window_harness.h"
@@ -206,7 +206,7 @@ class PlannerTest : public QObject {
     void switchesUnits() {
         Planner* planner = workedExample();
         choose(control<QRadioButton>(*planner, "planMillimetres"));
-        QCOMPARE(planner->unit(), LengthUnit::Millimetre);
+        QCOMPARE(planner->model().unit(), LengthUnit::Millimetre);
         QCOMPARE(box(*planner, "planCoveWidth")->text(), QStringLiteral("76.2 mm"));
         QCOMPARE(box(*planner, "planKerf")->text(), QStringLiteral("3.175 mm"));
         QCOMPARE(text(*planner, "planAngle"), QStringLiteral("36.8°"));
@@ -249,7 +249,7 @@ class PlannerTest : public QObject {
         for (const QString& bad : {QStringLiteral("abc"), QStringLiteral("3 ft"),
                                    QStringLiteral("1/0"), QStringLiteral("-2")}) {
             edit->setText(bad);  // pasted: one change, from good text to bad
-            QCOMPARE(boxColour(edit), look::kPink);
+            QCOMPARE(edit->palette().color(QPalette::Base), look::kPink);
             const QString status = text(*planner, "planStatus");
             QVERIFY2(status.startsWith(named) && status.contains(QStringLiteral("3 1/2")),
                      qPrintable(status));
@@ -257,7 +257,7 @@ class PlannerTest : public QObject {
             QCOMPARE(resultTexts(*planner), before);  // nothing else changes
         }
         retype(edit, good);
-        QCOMPARE(boxColour(edit), look::kWhite);
+        QCOMPARE(edit->palette().color(QPalette::Base), look::kWhite);
         QCOMPARE(text(*planner, "planStatus"), QString());
     }
 
@@ -315,7 +315,6 @@ class PlannerTest : public QObject {
         const QString status = text(*planner, "planStatus");
         QVERIFY2(status.contains(sentence), qPrintable(status));
         QCOMPARE(text(*planner, "planAngle").isEmpty(), !hasAngle);
-        QCOMPARE(planner->findChild<BoardEndView*>()->cove().empty(), !hasAngle);
         QCOMPARE(planner->findChild<QTableWidget*>()->rowCount(), 0);
         QVERIFY(!control<QPushButton>(*planner, "planApply")->isEnabled());
         QVERIFY(!showsNonFinite(plannerTexts(*planner)));
@@ -395,12 +394,8 @@ class PlannerTest : public QObject {
         QCOMPARE(table->item(0, 1)->text(), QStringLiteral("0.0625 in. (1/16 in.)"));
         QCOMPARE(table->item(9, 1)->text(), QStringLiteral("0.625 in. (5/8 in.)"));
         QCOMPARE(table->item(9, 2)->text(), QStringLiteral("3.0 in."));
-        const auto& cove = planner->findChild<BoardEndView*>()->cove();
-        QVERIFY(!cove.empty());
-        QCOMPARE(cove.front().depth, 0.0);
-        QVERIFY(std::fabs(cove.back().x - 1.5) < 1e-9);
         // Something was painted where the cove is.
-        const QImage picture = planner->findChild<BoardEndView*>()->grab().toImage();
+        const QImage picture = planner->findChild<FittedDrawing*>()->grab().toImage();
         QVERIFY(picture.pixelColor(picture.width() / 2, picture.height() / 2) != look::kTeal);
     }
 
@@ -413,7 +408,7 @@ class PlannerTest : public QObject {
         first->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(first));
         QStringList visited{first->objectName()};
-        for (int i = 0; i < 13; ++i) {
+        for (int i = 0; i < 14; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
@@ -421,7 +416,7 @@ class PlannerTest : public QObject {
                                    "planBoardThickness", "planBladeDiameter", "planKerf",
                                    "planPassDepth",      "planInches",        "planEndView",
                                    "planPasses",         "planApply",         "planPrint",
-                                   "planPreview",        "planCoveWidth"};
+                                   "planPreview",        "planAtSaw",         "planCoveWidth"};
         QCOMPARE(visited, expected);
         for (QWidget* w : planner->findChildren<QWidget*>()) {
             if (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty()) continue;

@@ -27,6 +27,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <array>
 #include <limits>
 #include <optional>
 #include <thread>
@@ -132,6 +133,21 @@ QStringList hugeSheetText(const QString& box, double value) {
         text.thickness = QString::fromStdString(formatNumber(value, "0.#####"));
     }
     return sheetText(text);
+}
+
+// The text lines of one page of the PDF, counted from 1.
+QStringList pageTextLines(const QString& pdf, int page) {
+    const QString number = QString::number(page);
+    const ToolRun text =
+        run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), number,
+                                          QStringLiteral("-l"), number, pdf, "-"});
+    if (text.exitCode != 0) return {QStringLiteral("<pdftotext failed: %1>").arg(text.err)};
+    QStringList lines;
+    for (QString line : text.out.split(QLatin1Char('\n'))) {
+        line = line.simplified();
+        if (!line.isEmpty() && line != QLatin1String("\f")) lines << line;
+    }
+    return lines;
 }
 
 int pageCount(const QString& pdf) {
@@ -247,11 +263,11 @@ WindowState snapshot(Form1& window) {
                             .arg(edit->objectName(), edit->text(),
                                  edit->palette().color(QPalette::Base).name());
     }
-    const CoveSolution& s = Form1::TestAccess::solution(window);
+    const CoveSolution& s = (window).calculator().solution();
     state.values << QStringLiteral("levels %1, profile %2, 1/%3")
                         .arg(s.pointCount)
                         .arg(qHashBits(s.profileWidth.data(), sizeof(s.profileWidth)))
-                        .arg(Form1::TestAccess::minFraction(window));
+                        .arg((window).calculator().minFraction());
     state.look = window.grab().toImage();
     return state;
 }
@@ -290,6 +306,32 @@ struct Desk {
     }
 };
 
+// A document of two pages, as the fence template will print one: the set-up triangle, then
+// a sheet of the saw table's plan. Each page has its own text and drawing; the document
+// says it was printed only when the second page could be started and the whole ended.
+const QStringList kFirstPageText{QStringLiteral("Set-up triangle")};
+const QStringList kSecondPageText{QStringLiteral("Saw table, sheet 1 of 1")};
+
+bool drawTwoPages(SheetPrinter& page) {
+    page.setUnitPoints();
+    page.setFontName("Times New Roman");
+    page.setFontSize(15);
+    page.drawRectangle(0, 0, 288, 54);
+    page.setTextPosition(10, 180);
+    page.printText("Set-up triangle", true);
+    const bool next = page.newPage();
+    page.drawLine(0, 100, 400, 100);
+    page.setTextPosition(10, 180);
+    page.printText("Saw table, sheet 1 of 1", true);
+    return page.endDocument() && next;
+}
+
+void expectTwoPages(const QString& pdf) {
+    QCOMPARE(pageCount(pdf), 2);
+    QCOMPARE(pageTextLines(pdf, 1), kFirstPageText);
+    QCOMPARE(pageTextLines(pdf, 2), kSecondPageText);
+}
+
 QPushButton* printButton(const Form1& window) {
     auto* button = control<QPushButton>(window, "Command1");
     return button && button->isVisible() && button->isEnabled() ? button : nullptr;
@@ -305,10 +347,10 @@ void prepare(Form1& window, const QString& setup) {
         box(window, "Text3")->setText(QStringLiteral("2.7"));
         box(window, "Text2")->setText(QStringLiteral("20"));
         box(window, "Text1")->setText(QStringLiteral("2.6"));
-        QVERIFY(Form1::TestAccess::solution(window).pointCount > 499);
+        QVERIFY((window).calculator().solution().pointCount > 499);
     } else if (setup == QLatin1String("32nds")) {
         control<QAbstractButton>(window, "Option5")->click();
-        QCOMPARE(Form1::TestAccess::minFraction(window), 32);
+        QCOMPARE((window).calculator().minFraction(), 32);
     } else if (setup == QLatin1String("blade height high")) {
         control<QAbstractButton>(window, "Option3")->click();
         control<QAbstractButton>(window, "Command9")->click();  // 1/4 in. up: refused
@@ -317,10 +359,10 @@ void prepare(Form1& window, const QString& setup) {
 }
 
 // The job's PDF once it is complete, waiting up to 30 s.
-QString awaitPdf(const QString& pdf) {
+QString awaitPdf(const QString& pdf, int pages = 1) {
     const QDeadlineTimer deadline(30'000);
     while (!deadline.hasExpired()) {
-        if (QFileInfo::exists(pdf) && pageCount(pdf) == 1) return pdf;
+        if (QFileInfo::exists(pdf) && pageCount(pdf) == pages) return pdf;
         QTest::qWait(250);
     }
     return {};
@@ -366,7 +408,7 @@ void expectFullSizeDrawing(const QString& pdf, const Form1& window, QSizeF board
                             .arg(found->board.width())
                             .arg(found->board.height())));
     if (!cove) return;
-    const CoveSolution& s = Form1::TestAccess::solution(window);
+    const CoveSolution& s = (window).calculator().solution();
     const double apex = kLevelInches * (s.pointCount + 1);
     QVERIFY2(near(found->apexDepth, apex, 2.5 * pixel),
              qPrintable(QStringLiteral("apex %1 in. up, not %2").arg(found->apexDepth).arg(apex)));
@@ -511,6 +553,33 @@ class LoopWatch {
     qint64 longestEnded_ = 0;
 };
 
+// The PDFs the private queue kept, one a job (ARCWRIGHT_PRINT_JOBS), in the order of the
+// jobs: by the number in the file's name, then by the time it was written.
+QFileInfoList jobPdfs(const QString& folder) {
+    QFileInfoList files =
+        QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::NoSort);
+    const auto number = [](const QFileInfo& file) {
+        const auto match = QRegularExpression(QStringLiteral("(\\d+)")).match(file.baseName());
+        return match.hasMatch() ? match.captured(1).toLongLong() : -1;
+    };
+    std::sort(files.begin(), files.end(), [&](const QFileInfo& a, const QFileInfo& b) {
+        if (number(a) != number(b)) return number(a) < number(b);
+        return a.lastModified() < b.lastModified();
+    });
+    return files;
+}
+
+// Whether the shared library `file` (a name such as "libcups.so.2") is in this process.
+bool libraryLoaded(const QString& file) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly)) return false;
+    const QByteArray suffix = '/' + file.toUtf8();
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        if (line.trimmed().endsWith(suffix)) return true;
+    }
+    return false;
+}
+
 int threadCount() {
     return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
                                 .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
@@ -545,6 +614,29 @@ class PrintTest : public QObject {
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
+    }
+
+    // libcups, and the dozen libraries it brings, stay out of the program until the print
+    // server is first asked for something: opening the window and the planner leave it out.
+    // First of all, before any test touches Qt's printers (whose print system plugin links
+    // libcups itself).
+    void printSystemOpenedOnFirstUse() {
+        const QString library = QString::fromLatin1(kCupsLibraryFile);
+        QVERIFY2(!libraryLoaded(library), "libcups is in the program before the window opens");
+        const auto window = openWindow();
+        control<QPushButton>(*window, "CommandPlan")->click();
+        QVERIFY(window->findChild<Planner*>());
+        QCoreApplication::processEvents();
+        QVERIFY2(!libraryLoaded(library), "opening the window loaded libcups");
+
+        const EnvironmentOverride nowhere("CUPS_SERVER",
+                                          QFile::encodeName(dir_->filePath("none.sock")));
+        std::optional<DefaultQueue> found;
+        std::thread([&] {
+            found = findDefaultQueue({PrintClock::now() + std::chrono::seconds(5), {}});
+        }).join();
+        QCOMPARE(found->answer, ServerAnswer::NoServer);
+        QVERIFY2(libraryLoaded(library), "asking the print server did not open libcups");
     }
 
     void sheetOnPaper_data() {
@@ -714,28 +806,103 @@ class PrintTest : public QObject {
         if (printed) QCOMPARE(textLines(chosen), sheetText());
     }
 
-    // With no printer the print dialog opens on a PDF file already named after the sheet,
-    // in the documents folder.
-    void dialogSuggestsTheFileName() {
+    // Every offer of a PDF file starts in a folder that can be written, named after the
+    // document: the documents folder where there is one, made where the desktop's folder
+    // settings name it, the home folder otherwise. Checked in a home folder of the test's
+    // own, through the print dialog with no printer and through "Save as PDF…" after a
+    // failure, by saving the sheet where it was offered.
+    void pdfStartsInAWritableFolder_data() {
+        QTest::addColumn<QString>("path");    // how the PDF is offered
+        QTest::addColumn<QString>("home");    // what the home folder holds
+        QTest::addColumn<QString>("folder");  // where the file is offered, in the home folder
+        const QList<std::array<const char*, 3>> homes{
+            {"documents folder there", "Documents/", "Documents"},
+            {"no documents folder", "", ""},
+            {"settings name a missing folder", "user-dirs=$HOME/Papers", "Papers"},
+            {"settings name the missing Documents", "user-dirs=$HOME/Documents", "Documents"},
+            {"settings name a folder that cannot be made", "sheet|user-dirs=$HOME/sheet/Papers",
+             ""},
+            {"settings turn the folder off", "user-dirs=$HOME/", ""},
+            {"documents folder read-only", "Documents/read-only", ""},
+        };
+        for (const char* path : {"print dialog", "save as PDF"}) {
+            for (const auto& [name, home, folder] : homes) {
+                QTest::addRow("%s, %s", path, name) << path << home << folder;
+            }
+        }
+    }
+    void pdfStartsInAWritableFolder() {
+        QFETCH(QString, path);
+        QFETCH(QString, home);
+        QFETCH(QString, folder);
+        if (home.endsWith(QLatin1String("read-only")) && geteuid() == 0) {
+            QSKIP("root writes into a read-only folder");
+        }
+        const QString homeFolder = dir_->filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(homeFolder));
+        const EnvironmentOverride homeVariable("HOME", QFile::encodeName(homeFolder));
+        const EnvironmentOverride configHome("XDG_CONFIG_HOME", QByteArray());
+        QDir inHome(homeFolder);
+        for (const QString& item : home.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+            if (item.startsWith(QLatin1String("user-dirs="))) {
+                QVERIFY(inHome.mkpath(QStringLiteral(".config")));
+                QFile settings(inHome.filePath(QStringLiteral(".config/user-dirs.dirs")));
+                QVERIFY(settings.open(QIODevice::WriteOnly));
+                settings.write("# written by the test\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n");
+                settings.write("XDG_DOCUMENTS_DIR=\"" + item.mid(10).toUtf8() + "\"\n");
+            } else if (item.startsWith(QLatin1String("Documents/"))) {
+                QVERIFY(inHome.mkpath(QStringLiteral("Documents")));
+                if (item.endsWith(QLatin1String("read-only"))) {
+                    QFile::setPermissions(inHome.filePath(QStringLiteral("Documents")),
+                                          QFile::ReadOwner | QFile::ExeOwner);
+                }
+            } else {
+                QFile file(inHome.filePath(item));  // a file where a folder would go
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+        }
+        const auto restore = qScopeGuard([&] {
+            QFile::setPermissions(inHome.filePath(QStringLiteral("Documents")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+
         const auto window = openWindow();
         Desk desk;
-        PrintHooks hooks = desk.hooks([]() -> std::unique_ptr<QPrinter> { return nullptr; });
-        QString offeredFile;
+        QString offered;
         QString documentName;
-        hooks.choosePrinter = [&](QPrinter& printer) {
-            offeredFile = printer.outputFileName();
-            documentName = printer.docName();
-            return false;
-        };
+        PrintHooks hooks;
+        if (path == QLatin1String("print dialog")) {
+            hooks = desk.hooks([]() -> std::unique_ptr<QPrinter> { return nullptr; });
+            hooks.choosePrinter = [&](QPrinter& printer) {
+                offered = printer.outputFileName();
+                documentName = printer.docName();
+                return true;  // saved where it was offered
+            };
+        } else {
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+            const QString unwritable = dir_->filePath(QStringLiteral("missing-folder/sheet.pdf"));
+            hooks = desk.hooks([unwritable] { return pdfPrinter(unwritable); });
+            hooks.offerPdf = [](const QString&) { return true; };
+            hooks.choosePdfFile = [&](const QString& suggested) {
+                offered = suggested;
+                return suggested;
+            };
+        }
         window->setPrintHooks(hooks);
 
         printButton(*window)->click();
 
-        const QString documents =
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QCOMPARE(documentName, QStringLiteral("Arcwright set-up sheet"));
-        QCOMPARE(offeredFile,
-                 QDir(documents).filePath(QStringLiteral("Arcwright set-up sheet.pdf")));
+        const QString expected =
+            QDir(inHome.filePath(folder)).filePath(QStringLiteral("Arcwright set-up sheet.pdf"));
+        QCOMPARE(QDir::cleanPath(offered), QDir::cleanPath(expected));
+        if (path == QLatin1String("print dialog")) {
+            QCOMPARE(documentName, QStringLiteral("Arcwright set-up sheet"));
+        }
+        QCOMPARE(textLines(offered), sheetText());
+        // The documents folder is made only where the settings ask for it.
+        if (!home.contains(QLatin1String("Documents"))) {
+            QVERIFY(!QFileInfo::exists(inHome.filePath(QStringLiteral("Documents"))));
+        }
     }
 
     // Run by app.print_test.without_service with the print service out of reach: the real
@@ -807,7 +974,7 @@ class PrintTest : public QObject {
         const QString pdf = awaitPdf(output);
         QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no PDF came out as %1").arg(output)));
         const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
-        const double theta = planner->result().angleDeg;
+        const double theta = planner->model().result().angleDeg;
         const auto found = measureTemplate(pdf, theta, 0.75 * 72.0);
         QVERIFY2(found, "no set-up triangle on the page");
         QVERIFY2(qAbs(found->fenceAngle - theta) < 0.1,
@@ -867,8 +1034,9 @@ class PrintTest : public QObject {
     }
 
     // A print server that takes the connection and never answers: the window keeps
-    // running, says it is waiting, ignores a second click, and after the time limit says
-    // in one sentence that the server does not answer, offering to save the sheet as PDF.
+    // running, says it is waiting, puts a second click in line behind the first, and after
+    // the time limit says in one sentence that the server does not answer and that the
+    // waiting sheet is not printed either, offering to save the first as PDF.
     void silentPrintServer_data() {
         QTest::addColumn<QByteArray>("printer");  // PRINTER, null: not set
         QTest::addColumn<bool>("saveAsPdf");
@@ -915,7 +1083,10 @@ class PrintTest : public QObject {
         QVERIFY2(printStatus(*window)->text().contains(QLatin1String("printer")),
                  qPrintable(printStatus(*window)->text()));
         QCOMPARE(server.connections(), 1);
-        QTest::mouseClick(printButton(*window), Qt::LeftButton);  // ignored while waiting
+        QTest::mouseClick(printButton(*window), Qt::LeftButton);  // waits in line
+        QCOMPARE(PagePrint::of(window.get())->waiting(), 1);
+        QVERIFY2(printStatus(*window)->text().endsWith(QStringLiteral("… 1 more waiting.")),
+                 qPrintable(printStatus(*window)->text()));
 
         QTRY_VERIFY_WITH_TIMEOUT(!offered.isEmpty(), 10'000);
         qInfo(
@@ -929,6 +1100,8 @@ class PrintTest : public QObject {
         QVERIFY2(offeredAfter >= kLimit.count() - 100 && offeredAfter <= kLimit.count() + 1500,
                  qPrintable(QStringLiteral("told after %1 ms").arg(offeredAfter)));
         const QString& message = offered.first();
+        QVERIFY2(message.contains(QLatin1String("nor the page waiting after it")),
+                 qPrintable(message));
         QVERIFY2(message.contains(QLatin1String("print server does not answer")) &&
                      message.endsWith(QLatin1Char('.')) && !message.contains(QLatin1Char('\n')) &&
                      message.count(QLatin1Char('.')) == 1,
@@ -949,6 +1122,204 @@ class PrintTest : public QObject {
             QVERIFY(suggested.isEmpty());
             QVERIFY(!QFileInfo::exists(saved));
         }
+    }
+
+    // Presses of Print as fast as the mouse goes, while the sheets before them are on their
+    // way: every press gives its own sheet, in order, each with the window as it stood at
+    // its press, and the window never stands still meanwhile.
+    void everyPressGivesASheet() {
+        if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
+        const QString jobs = qEnvironmentVariable("ARCWRIGHT_PRINT_JOBS");
+        if (jobs.isEmpty()) {
+            QSKIP(
+                "the private print service keeps only its latest job (ARCWRIGHT_PRINT_JOBS "
+                "is not set)");
+        }
+        QStringList before;
+        for (const QFileInfo& file : jobPdfs(jobs)) before << file.fileName();
+        constexpr int kPresses = 50;
+        const auto window = openWindow();
+        Desk desk;
+        window->setPrintHooks(desk.hooks());
+        auto* printing = new PagePrint(window.get());  // the one the Print button uses
+        QList<bool> finished;
+        connect(printing, &PagePrint::finished, [&](bool printed) { finished << printed; });
+        QStringList widths;
+        int mostWaiting = 0;
+
+        LoopWatch watch;
+        for (int press = 0; press < kPresses; ++press) {
+            // A board a hundredth wider each time, so each sheet shows which press it is.
+            const QString width = QString::number(4.01 + press * 0.01, 'f', 2);
+            box(*window, "Text4")->setText(width);
+            widths << QString::fromStdString(formatNumber(width.toDouble(), "#.#####"));
+            QTest::mouseClick(printButton(*window), Qt::LeftButton);
+            const int waiting = printing->waiting();
+            mostWaiting = std::max(mostWaiting, waiting);
+            if (waiting > 0) {
+                QVERIFY(printStatus(*window));
+                QVERIFY2(printStatus(*window)->text().contains(
+                             QStringLiteral("%1 more waiting.").arg(waiting)),
+                         qPrintable(printStatus(*window)->text()));
+            }
+            QTest::qWait(15);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!printing->busy(), 100'000);
+        watch.stop();
+        qInfo(
+            "%d presses: longest pause of the window %lld ms, at most %d waiting, all sent "
+            "after %lld ms",
+            kPresses, static_cast<long long>(watch.longestGap()), mostWaiting,
+            static_cast<long long>(watch.elapsed()));
+
+        QVERIFY2(desk.told.isEmpty(), qPrintable(desk.told.join(QLatin1Char('\n'))));
+        QCOMPARE(finished, QList<bool>(kPresses, true));
+        QVERIFY2(mostWaiting > 0, "no press came while a sheet was on its way");
+        QFileInfoList sheets;
+        const QDeadlineTimer deadline(60'000);
+        while (!deadline.hasExpired()) {
+            sheets.clear();
+            for (const QFileInfo& file : jobPdfs(jobs)) {
+                if (!before.contains(file.fileName())) sheets << file;
+            }
+            if (sheets.size() >= kPresses) break;
+            QTest::qWait(250);
+        }
+        QCOMPARE(sheets.size(), kPresses);
+        for (int press = 0; press < kPresses; ++press) {
+            QCOMPARE(textLines(sheets[press].filePath()), sheetText({.width = widths[press]}));
+        }
+        QVERIFY2(
+            watch.longestGap() <= kLongestPauseMs,
+            qPrintable(QStringLiteral("the window stood still for %1 ms").arg(watch.longestGap())));
+    }
+
+    // What becomes of a press waiting behind a sheet that is not printed: given up with a
+    // word where the sheet before it failed or the user cancelled, sent on in turn where
+    // the sheet before it was printed.
+    void pressesWaitingBehindTrouble_data() {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<int>("told");        // messages without an offer
+        QTest::addColumn<int>("dialogs");     // print dialogs opened
+        QTest::addColumn<QString>("offer");   // a part of the one offer to save as PDF, or ""
+        QTest::addColumn<QString>("status");  // a part of the status line afterwards, or ""
+        QTest::addColumn<QList<bool>>("finished");
+        QTest::newRow("no printer, dialog cancelled")
+            << "no printer" << 1 << 1 << ""
+            << "The page waiting was given up." << QList<bool>{false, false};
+        QTest::newRow("no printer, PDF file chosen each time") << "no printer, file" << 2 << 2 << ""
+                                                               << "" << QList<bool>{true, true};
+        QTest::newRow("silent print server")
+            << "silent" << 0 << 0 << "was not printed, nor the page waiting after it."
+            << "" << QList<bool>{false, false};
+        QTest::newRow("refused by the queue")
+            << "refused" << 0 << 0 << "The page waiting after it was given up."
+            << "" << QList<bool>{false, false};
+    }
+    void pressesWaitingBehindTrouble() {
+        QFETCH(QString, trouble);
+        QFETCH(int, told);
+        QFETCH(int, dialogs);
+        QFETCH(QString, offer);
+        QFETCH(QString, status);
+        QFETCH(QList<bool>, finished);
+        std::optional<SilentServer> silent;
+        std::optional<EnvironmentOverride> server;
+        std::optional<EnvironmentOverride> printer;
+        if (trouble.startsWith(QLatin1String("no printer"))) {
+            server.emplace("CUPS_SERVER", QFile::encodeName(dir_->filePath("none.sock")));
+            printer.emplace("PRINTER", QByteArray());
+        } else if (trouble == QLatin1String("silent")) {
+            silent.emplace(dir_->filePath(QStringLiteral("silent.sock")));
+            QVERIFY(silent->listening());
+            server.emplace("CUPS_SERVER", QFile::encodeName(dir_->filePath("silent.sock")));
+        } else {
+            if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
+            QCOMPARE(run(QStringLiteral("cupsreject"), {queueName()}).exitCode, 0);
+        }
+        const auto accept = qScopeGuard([&] {
+            if (trouble == QLatin1String("refused"))
+                run(QStringLiteral("cupsaccept"), {queueName()});
+        });
+        const auto window = openWindow();
+        Desk desk;
+        const QString chosen = dir_->filePath(QStringLiteral("chosen.pdf"));
+        if (trouble.endsWith(QLatin1String("file"))) desk.dialogChoosesFile = chosen;
+        PrintHooks hooks = desk.hooks();
+        hooks.serverLimit = std::chrono::milliseconds(1000);
+        QStringList offered;
+        hooks.offerPdf = [&](const QString& message) {
+            offered << message;
+            return false;
+        };
+        window->setPrintHooks(hooks);
+        auto* printing = new PagePrint(window.get());
+        QList<bool> results;
+        connect(printing, &PagePrint::finished, [&](bool printed) { results << printed; });
+
+        printButton(*window)->click();
+        printButton(*window)->click();  // while the first looks for its printer
+        QCOMPARE(printing->waiting(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!printing->busy(), 20'000);
+
+        QCOMPARE(desk.told.size(), told);
+        if (told == 1) {
+            QVERIFY2(desk.told.first().contains(QLatin1String("One more is waiting")),
+                     qPrintable(desk.told.first()));
+        }
+        QCOMPARE(desk.dialogs, dialogs);
+        QCOMPARE(offered.size(), offer.isEmpty() ? 0 : 1);
+        if (!offer.isEmpty())
+            QVERIFY2(offered.first().contains(offer), qPrintable(offered.first()));
+        if (!status.isEmpty()) {
+            QVERIFY(printStatus(*window));
+            QVERIFY2(printStatus(*window)->text().contains(status),
+                     qPrintable(printStatus(*window)->text()));
+        }
+        QCOMPARE(results, finished);
+        if (trouble.endsWith(QLatin1String("file"))) QCOMPARE(textLines(chosen), sheetText());
+    }
+
+    // The line behind a sheet on its way holds PagePrint::kMostWaiting presses: one more is
+    // not taken, and the status line says so. Closing the window drops them all at once.
+    void pressesBeyondTheLine() {
+        const QString socket = dir_->filePath(QStringLiteral("silent.sock"));
+        SilentServer server(socket);
+        QVERIFY(server.listening());
+        const EnvironmentOverride cupsServer("CUPS_SERVER", QFile::encodeName(socket));
+        auto window = openWindow();
+        Desk desk;
+        PrintHooks hooks = desk.hooks();
+        hooks.serverLimit = std::chrono::seconds(60);
+        QStringList offered;
+        hooks.offerPdf = [&](const QString& message) {
+            offered << message;
+            return false;
+        };
+        window->setPrintHooks(hooks);
+        auto* printing = new PagePrint(window.get());
+        int finished = 0;
+        connect(printing, &PagePrint::finished, [&] { ++finished; });
+
+        for (int press = 0; press <= PagePrint::kMostWaiting; ++press)
+            printButton(*window)->click();
+        QCOMPARE(printing->waiting(), PagePrint::kMostWaiting);
+        QVERIFY(!printStatus(*window)->text().contains(QLatin1String("not taken")));
+        printButton(*window)->click();
+        QCOMPARE(printing->waiting(), PagePrint::kMostWaiting);
+        const QString said = printStatus(*window)->text();
+        QVERIFY2(said.contains(QStringLiteral("%1 more waiting.").arg(PagePrint::kMostWaiting)) &&
+                     said.contains(QLatin1String("A press was not taken")),
+                 qPrintable(said));
+
+        QElapsedTimer closing;
+        closing.start();
+        window.reset();
+        QVERIFY2(closing.elapsed() < 500, qPrintable(QString::number(closing.elapsed())));
+        QTest::qWait(200);
+        QCOMPARE(finished, 0);
+        QCOMPARE(offered, QStringList());
+        QCOMPARE(desk.told, QStringList());
     }
 
     // Handing a page to a server that went silent after naming its printer: the hand-over
@@ -1011,7 +1382,7 @@ class PrintTest : public QObject {
         printButton(*window)->click();
         QTest::qWait(200);
         QVERIFY(PagePrint::of(window.get())->busy());
-        QCOMPARE(threadCount(), threads + 1);
+        QCOMPARE(threadCount(), threads + 2);  // the wait and the watch on its deadline
         QElapsedTimer closing;
         closing.start();
         window.reset();
@@ -1165,6 +1536,122 @@ class PrintTest : public QObject {
         QVERIFY(drawn);
         QCOMPARE(preview->pageCount(), 1);
         QVERIFY(dialog.printer()->outputFileName().isEmpty());
+    }
+
+    // A document of two pages comes out as two pages, each with its own text, whichever way
+    // it is printed: to a file named by the printer, to a file saved after the printer
+    // failed, to the default queue (drawn by a PDF writer), to a queue chosen in the dialog
+    // (Qt's printer into a spool file), and in a print preview.
+    void documentOfTwoPages_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("printer writing a file") << "file";
+        QTest::newRow("saved as PDF after a failure") << "saved";
+        QTest::newRow("default queue") << "default queue";
+        QTest::newRow("queue chosen in the dialog") << "chosen queue";
+        QTest::newRow("print preview") << "preview";
+    }
+    void documentOfTwoPages() {
+        QFETCH(QString, path);
+        const bool queue = path.endsWith(QLatin1String("queue"));
+        if (queue) {
+            if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) QSKIP(qPrintable(why));
+            QFile::remove(queueOutput());  // the queue's latest job
+        }
+        if (path == QLatin1String("preview")) {
+            QPrintPreviewDialog dialog;
+            bool drawn = false;
+            connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                    [&](QPrinter* printer) { drawn = drawPageOn(*printer, drawTwoPages); });
+            auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+            QVERIFY(preview);
+            preview->updatePreview();
+            QVERIFY(drawn);
+            QCOMPARE(preview->pageCount(), 2);
+            return;
+        }
+        QWidget window;
+        const QString file = dir_->filePath(QStringLiteral("two pages.pdf"));
+        const QString unwritable = dir_->filePath(QStringLiteral("missing-folder/two pages.pdf"));
+        Desk desk;
+        PrintHooks hooks = desk.hooks();
+        if (path == QLatin1String("file")) {
+            hooks.defaultPrinter = [&] { return pdfPrinter(file); };
+        } else if (path == QLatin1String("saved")) {
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+            hooks.defaultPrinter = [&] { return pdfPrinter(unwritable); };
+            hooks.offerPdf = [](const QString&) { return true; };
+            hooks.choosePdfFile = [&](const QString&) { return file; };
+        } else if (path == QLatin1String("chosen queue")) {
+            hooks.defaultPrinter = [] {
+                return std::make_unique<QPrinter>(QPrinterInfo::printerInfo(queueName()),
+                                                  QPrinter::HighResolution);
+            };
+        }
+        auto* printing = new PagePrint(&window);  // the one printPage() then uses
+        std::optional<bool> printed;
+        connect(printing, &PagePrint::finished, [&](bool done) { printed = done; });
+        printPage(&window, hooks, QStringLiteral("Arcwright fence template"), drawTwoPages);
+        QTRY_VERIFY_WITH_TIMEOUT(printed.has_value(), 40'000);
+        QVERIFY(*printed);
+
+        QCOMPARE(desk.told, QStringList());
+        QCOMPARE(desk.dialogs, 0);
+        const QString pdf = queue ? awaitPdf(queueOutput(), 2) : file;
+        QVERIFY2(!pdf.isEmpty(), "no PDF of two pages came out of the queue");
+        expectTwoPages(pdf);
+    }
+
+    // Where the next page cannot be had, the document says so and is not taken for printed;
+    // a first page with nothing on it is still a page.
+    void newPageOnTheSheetPrinter_data() {
+        QTest::addColumn<QString>("when");
+        QTest::addColumn<bool>("started");  // what newPage() answers
+        QTest::addColumn<bool>("ended");    // what endDocument() answers
+        QTest::addColumn<int>("pages");     // in the file, -1: no file
+        QTest::newRow("after some drawing") << "drawn" << true << true << 2;
+        QTest::newRow("on an empty first page") << "empty" << true << true << 2;
+        QTest::newRow("after the document ended") << "ended" << false << true << 1;
+        QTest::newRow("file cannot be written") << "unwritable" << false << false << -1;
+    }
+    void newPageOnTheSheetPrinter() {
+        QFETCH(QString, when);
+        QFETCH(bool, started);
+        QFETCH(bool, ended);
+        QFETCH(int, pages);
+        const QString pdf = when == QLatin1String("unwritable")
+                                ? dir_->filePath(QStringLiteral("missing-folder/pages.pdf"))
+                                : dir_->filePath(QStringLiteral("pages.pdf"));
+        if (when == QLatin1String("unwritable")) {
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        }
+        const auto printer = pdfPrinter(pdf);
+        bool endedFirst = true;
+        std::optional<bool> answer;
+        {
+            QtSheetPrinter page(*printer);
+            page.setUnitPoints();
+            page.setFontName("Times New Roman");
+            page.setFontSize(15);
+            if (when != QLatin1String("empty")) {
+                page.setTextPosition(10, 180);
+                page.printText("Set-up triangle", true);
+            }
+            if (when == QLatin1String("ended")) endedFirst = page.endDocument();
+            answer = page.newPage();
+            page.setTextPosition(10, 180);
+            page.printText("Saw table, sheet 1 of 1", true);
+            QCOMPARE(page.endDocument() && endedFirst, ended);
+            QCOMPARE(page.failure().isEmpty(), ended);
+        }
+        QCOMPARE(*answer, started);
+        if (pages < 0) {
+            QVERIFY(!QFileInfo::exists(pdf));
+            return;
+        }
+        QCOMPARE(pageCount(pdf), pages);
+        QCOMPARE(pageTextLines(pdf, 1),
+                 when == QLatin1String("empty") ? QStringList() : kFirstPageText);
+        if (pages == 2) QCOMPARE(pageTextLines(pdf, 2), kSecondPageText);
     }
 
   private:

@@ -306,7 +306,7 @@ class Soak {
             fail(QStringLiteral("the angle bar is %1").arg(expectedBar_ ? "disabled" : "enabled"));
         }
         QLineEdit* angleBox = box(window_, "Text2");
-        if (angleBox->hasFocus() && boxColour(angleBox) != look::kGrey) {
+        if (angleBox->hasFocus() && angleBox->palette().color(QPalette::Base) != look::kGrey) {
             fail(QStringLiteral("the angle box has the focus but is not grey"));
         }
         for (const QLabel* l : window_.findChildren<QLabel*>()) {
@@ -367,7 +367,7 @@ class Soak {
             e.cutFraction = QStringList{"", "", "", "", ""};
         } else {
             const FractionCaptions c = ShowFraction(
-                solution.cutWidth(), Form1::TestAccess::minFraction(window_), readout::cutWidth());
+                solution.cutWidth(), (window_).calculator().minFraction(), readout::cutWidth());
             for (const std::string* s :
                  {&c.whole, &c.numerator, &c.slash, &c.denominator, &c.mark}) {
                 e.cutFraction << QString::fromStdString(*s);

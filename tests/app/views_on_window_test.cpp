@@ -13,9 +13,10 @@ using namespace arcwright::testing;
 namespace {
 
 // Whether anything darker than mid grey lies within `radius` pixels of a user point.
-bool inkNear(DrawingSurface* surface, double x, double y, int radius = 2) {
+bool inkNear(const Form1& window, View view, DrawingSurface* surface, double x, double y,
+             int radius = 2) {
     const QImage image = surface->grab().toImage();
-    const QPoint centre = surface->toWidget(x, y).toPoint();
+    const QPoint centre = onSurface(*surface, window.calculator().view(view), x, y).toPoint();
     for (int dy = -radius; dy <= radius; ++dy) {
         for (int dx = -radius; dx <= radius; ++dx) {
             const QPoint p = centre + QPoint(dx, dy);
@@ -42,26 +43,29 @@ class ViewsOnWindowTest : public QObject {
     void sectionShowsTheCoveUntilTheCutIsTooWide() {
         DrawingSurface* section = surface("Picture1");
         // The deepest level of the start-up cove: 1/2 in. above the face, 0.316 in. wide.
-        QVERIFY(inkNear(section, 3842, 2125));
+        QVERIFY(inkNear(*window_, View::Picture1, section, 3842, 2125));
         // The mouth is open: the face line is painted over in white between the flanks.
-        QVERIFY(!inkNear(section, 4000, 1625, 0));
-        QVERIFY(inkNear(section, 2200, 1625, 0));
+        QVERIFY(!inkNear(*window_, View::Picture1, section, 4000, 1625, 0));
+        QVERIFY(inkNear(*window_, View::Picture1, section, 2200, 1625, 0));
 
         box(*window_, "Text4")->setText(QStringLiteral("3.5"));
         QVERIFY(!control<QWidget>(*window_, "Label2")->isHidden());
-        QVERIFY(!inkNear(section, 3842, 2125));
+        QVERIFY(!inkNear(*window_, View::Picture1, section, 3842, 2125));
         // An unbroken lower face.
-        QVERIFY(inkNear(section, 4000, 1625, 0));
+        QVERIFY(inkNear(*window_, View::Picture1, section, 4000, 1625, 0));
     }
 
     void planViewFollowsTheAngle() {
         DrawingSurface* plan = surface("Picture2");
-        box(*window_, "Text2")->setText(QStringLiteral("90"));
-        // Square across the blade, the board's near edge runs level through the centre.
-        const auto& prims = plan->displayList().primitives();
-        QVERIFY(prims.size() >= 2);
-        QCOMPARE(prims[1].y1, prims[1].y2);
-        QCOMPARE(prims[1].y1, 7.5f);
+        retype(box(*window_, "Text2"), QStringLiteral("90"));
+        // Square across the blade, the board's near edge runs level through the centre,
+        // where the blade's line crosses it.
+        const QImage image = plan->grab().toImage();
+        for (const double x : {1.0, 4.0, 11.0, 14.0}) {
+            const QPoint at =
+                onSurface(*plan, window_->calculator().view(View::Picture2), x, 7.5).toPoint();
+            QCOMPARE(image.pixelColor(at), QColor(255, 0, 0));  // the board's light red
+        }
     }
 
     void isoViewKeepsItsPixelsWhileAWarningIsUp() {

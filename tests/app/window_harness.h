@@ -11,11 +11,11 @@
 #include <memory>
 
 #include "app/calculator/form1.h"
-#include "app/calculator/form1_test_seam.h"
 #include "app/planner/planner.h"
-#include "app/widgets/box_value.h"
+#include "app/widgets/drawing_surface.h"
 #include "app/widgets/look.h"
 #include "geometry/cove_solver.h"
+#include "model/number_text.h"
 #include "readouts/readouts.h"
 
 namespace arcwright::testing {
@@ -58,9 +58,14 @@ inline QLineEdit* box(const QWidget& window, const char* name) {
     return control<QLineEdit>(window, name);
 }
 
+// A text's value, read as the window reads it: the number at its start.
+inline double valueOf(const QString& text) {
+    return leadingNumber(text.toStdString());
+}
+
 // A box's value, read as the window reads it.
 inline double valueIn(const QWidget& window, const char* name) {
-    return valueOf(box(window, name));
+    return valueOf(box(window, name)->text());
 }
 
 // The cut width the boxes call for, worked out by the core alone: the text the result
@@ -70,6 +75,16 @@ inline QString expectedCutWidth(const QWidget& window) {
     solveCove({valueIn(window, "Text1"), valueIn(window, "Text2"), valueIn(window, "Text4")},
               solution);
     return QString::fromStdString(cutWidthText(solution));
+}
+
+// Where a point of a surface's user scale lands on the widget: the scale maps its left, top,
+// width and height onto the area inside the border.
+inline QPointF onSurface(const DrawingSurface& surface, const DisplayList& drawing, double x,
+                         double y) {
+    const Scale& s = drawing.scale();
+    const QRectF inner = surface.innerRect();
+    return {inner.left() + (x - s.left) * inner.width() / s.width,
+            inner.top() + (y - s.top) * inner.height() / s.height};
 }
 
 // Replaces a box's text the way a person does: select all, then type key by key.

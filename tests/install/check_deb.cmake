@@ -3,8 +3,9 @@
 
 # Builds the .deb from the build tree and checks what apt will see of it: the package's
 # name and version, that it depends on the Qt libraries the program links (found by
-# dpkg-shlibdeps) and on the platform plugins, names no placeholder address, and carries
-# the program, the launcher, the AppStream entry, the icon and the copyright file under /usr.
+# dpkg-shlibdeps), on the platform plugins and on the libcups it opens, names no placeholder
+# address, and carries the program, the launcher, the AppStream entry, the icon and the
+# copyright file under /usr.
 # Run by ctest with -D BUILD_DIR, OUT_DIR, APP_ID, VERSION.
 
 file(REMOVE_RECURSE "${OUT_DIR}")
@@ -25,8 +26,9 @@ execute_process(COMMAND dpkg-deb --field ${debs} Package Version Depends Maintai
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "dpkg-deb cannot read ${debs}")
 endif()
+# libcups2 is opened at run time, not linked: dpkg-shlibdeps cannot see it.
 foreach(needed "Package: arcwright" "Version: ${VERSION}" "libqt6widgets6" "libqt6printsupport6"
-               "qt6-qpa-plugins")
+               "qt6-qpa-plugins" "libcups2")
   string(FIND "${fields}" "${needed}" at)
   if(at EQUAL -1)
     message(SEND_ERROR "the package's fields lack '${needed}':\n${fields}")

@@ -58,6 +58,16 @@ INSTANTIATE_TEST_SUITE_P(
         ClipCase{"WhollyRight", {1e6, 0, 2e6, 100}, std::nullopt},
         ClipCase{"WhollyAbove", {0, -500, 612, -300}, std::nullopt},
         ClipCase{"PassingTheCornerOutside", {600, -400, 1200, 200}, std::nullopt},
+        // An end beyond two edges whose line leaves through the nearer one: it must not be
+        // moved onto the other and pinned to the corner.
+        ClipCase{"PastACornerLeavingThroughTheTop",
+                 {50, 50, 150, -1000},
+                 Segment{50, 50, 50 + 100.0 * 50 / 1050, 0},
+                 kSheet},
+        ClipCase{"PastACornerLeavingThroughTheSide",
+                 {50, 50, 1000, -60},
+                 Segment{50, 50, 100, 50 - 110.0 * 50 / 950},
+                 kSheet},
         ClipCase{"APointInside", {10, 10, 10, 10}, Segment{10, 10, 10, 10}},
         ClipCase{"APointOutside", {1e9, 10, 1e9, 10}, std::nullopt},
         ClipCase{"NaNEnd", {0, 0, kNaN, 10}, std::nullopt},
@@ -82,59 +92,6 @@ TEST(ClipSegment, ReturnsAnInsideSegmentBitForBit) {
     const Segment s{33.04f, 53.64f, 144.0f, 17.64f};
     EXPECT_EQ(clipSegment(s, kBox), s);
 }
-
-// Records what reaches the real printer.
-struct Recorder : SheetPrinter {
-    void setUnitPoints() override {}
-    void setFontName(std::string_view) override {}
-    void setFontSize(double) override {}
-    void setEmphasis(bool) override {}
-    void setTextPosition(float, float) override {}
-    void drawLine(float x1, float y1, float x2, float y2) override {
-        lines.push_back({x1, y1, x2, y2});
-    }
-    void drawRectangle(float x1, float y1, float x2, float y2) override {
-        rectangles.push_back({x1, y1, x2, y2});
-    }
-    void printText(std::string_view text, bool) override { texts.emplace_back(text); }
-    bool endDocument() override { return true; }
-    std::vector<Segment> lines, rectangles;
-    std::vector<std::string> texts;
-};
-
-struct RectangleCase {
-    const char* name;
-    Segment corners;
-    std::size_t rectangles, lines;
-};
-
-class ClippingPrinterTest : public ::testing::TestWithParam<RectangleCase> {};
-
-TEST_P(ClippingPrinterTest, DrawsTheVisiblePartOfARectangle) {
-    Recorder target;
-    ClippingPrinter printer(target, kBox);
-    const Segment& c = GetParam().corners;
-    printer.drawRectangle(float(c.x1), float(c.y1), float(c.x2), float(c.y2));
-    printer.printText("Board width =", true);
-    EXPECT_EQ(target.rectangles.size(), GetParam().rectangles);
-    EXPECT_EQ(target.lines.size(), GetParam().lines);
-    for (const Segment& s : target.lines) {
-        EXPECT_TRUE(kBox.contains(s.x1, s.y1) && kBox.contains(s.x2, s.y2));
-    }
-    EXPECT_EQ(target.texts, std::vector<std::string>{"Board width ="});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rectangles, ClippingPrinterTest,
-    ::testing::Values(
-        RectangleCase{"StartUpBoard", {0, 0, 288, 54}, 1, 0},
-        // Top, bottom and the left end show; the right end is far away.
-        RectangleCase{"WidthOf1e16", {0, 0, 7.2e17f, 54}, 0, 3},
-        RectangleCase{"ThicknessOf1e20", {0, 0, 288, 7.2e21f}, 0, 3},
-        RectangleCase{"BothHuge", {0, 0, 7.2e31f, 7.2e21f}, 0, 2},
-        RectangleCase{"WhollyOffThePage", {1e7, 1e7, 2e7, 2e7}, 0, 0},
-        RectangleCase{"InfiniteCorner", {0, 0, std::numeric_limits<float>::infinity(), 54}, 0, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace arcwright

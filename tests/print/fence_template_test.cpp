@@ -31,7 +31,8 @@ struct RecordingPrinter : SheetPrinter {
     void setFontSize(double points) override { size = points; }
     void setEmphasis(bool) override {}
     void setTextPosition(float x, float y) override { at = {x, y}; }
-    void drawLine(float x1, float y1, float x2, float y2) override {
+    using SheetPrinter::drawLine;
+    void drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb>) override {
         lines.push_back({x1, y1, x2, y2});
     }
     void drawRectangle(float x1, float y1, float x2, float y2) override {

@@ -25,7 +25,8 @@ struct RecordingPrinter : SheetPrinter {
     void setTextPosition(float x, float y) override {
         log.push_back("at " + std::to_string(int(x)) + "," + std::to_string(int(y)));
     }
-    void drawLine(float x1, float y1, float x2, float y2) override {
+    using SheetPrinter::drawLine;
+    void drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb>) override {
         if (lines.empty()) log.push_back("outline");
         lines.push_back({x1, y1, x2, y2});
     }

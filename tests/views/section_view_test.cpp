@@ -30,10 +30,10 @@ TEST_P(SectionViewTest, BoardThenMouthThenOnePolyline) {
     solveCove(CoveInputs{c.blade, 45, c.width}, s);
     ASSERT_EQ(s.pointCount, c.levels);
     DisplayList dl;
-    const SectionBoard board = drawSectionBoard(dl, c.width, c.thickness, kDrawScale);
+    const SectionBoard board = sectionBoard(c.width, c.thickness, kDrawScale);
     SectionOutline o;
     buildSectionOutline(board, s.pointCount, s.profileWidth, o);
-    drawCoveOutline(dl, board, o, s.pointCount);
+    drawSection(dl, board, o, s.pointCount, true);
 
     const int n = s.pointCount;
     const auto& p = dl.primitives();
@@ -71,17 +71,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SectionView, NoLevelsOrTooManyStayInsideTheTables) {
     DisplayList dl;
-    const SectionBoard board = drawSectionBoard(dl, 10, 6, kDrawScale);
+    const SectionBoard board = sectionBoard(10, 6, kDrawScale);
     LevelTable widths{};
     widths.fill(1.0);
     SectionOutline o;
     buildSectionOutline(board, -1, widths, o);
-    drawCoveOutline(dl, board, o, -1);
+    drawSection(dl, board, o, -1, true);
     EXPECT_EQ(dl.primitives().size(), 4U);
 
     buildSectionOutline(board, 5 * kMaxLevels, widths, o);
-    drawCoveOutline(dl, board, o, 5 * kMaxLevels);
+    drawSection(dl, board, o, 5 * kMaxLevels, true);
     EXPECT_EQ(dl.primitives().size(), 4U + 1U + (2U * kMaxLevels - 2U));
+    // Too wide: the board alone, its face unbroken.
+    drawSection(dl, board, o, 100, false);
+    EXPECT_EQ(dl.primitives().size(), 4U);
 }
 
 }  // namespace

@@ -13,9 +13,9 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/widgets/box_value.h"
+#include "app/widgets/announce.h"
 #include "app/widgets/drawing_surface.h"
-#include "geometry/cove_solver.h"
+#include "model/number_text.h"
 
 namespace arcwright {
 namespace {
@@ -38,11 +38,11 @@ QString decimalInches(const QString& caption) {
 
 // A fraction read-out in words: "about 3 and 1/16 inches, a little more" (the true value
 // is a little more than shown), "exactly 3/4 inch". Empty when the read-out is blank.
-QString spokenFraction(const FractionReadout& row) {
-    const QString w = row.whole->text().trimmed();
-    const QString n = row.numerator->text().trimmed();
-    const QString d = row.denominator->text().trimmed();
-    const QString mark = row.mark->text();
+QString spokenFraction(const FractionCaptions& row) {
+    const QString w = QString::fromStdString(row.whole).trimmed();
+    const QString n = QString::fromStdString(row.numerator).trimmed();
+    const QString d = QString::fromStdString(row.denominator).trimmed();
+    const QString mark = QString::fromStdString(row.mark);
     if (w.isEmpty() && n.isEmpty() && mark.trimmed().isEmpty()) return {};
 
     const bool fraction = !n.isEmpty() && !d.isEmpty();
@@ -64,11 +64,6 @@ QString spokenFraction(const FractionReadout& row) {
     if (mark.contains(QLatin1Char('+')))
         return WindowDescriber::tr("about %1, a little more").arg(amount);
     return WindowDescriber::tr("exactly %1").arg(amount);
-}
-
-std::function<void(const QAccessibleEvent&)>& announcementWatcher() {
-    static std::function<void(const QAccessibleEvent&)> watcher;
-    return watcher;
 }
 
 // Sets a description only when it changes: each change is an event for the screen reader.
@@ -102,42 +97,45 @@ WindowDescriber::WindowDescriber(DescribedControls controls, QObject* parent)
     (void)factoryInstalled;
 
     describeFixed();
-    for (QRadioButton* option : {c_.in.option2, c_.in.option1, c_.in.option3}) {
-        connect(option, &QRadioButton::toggled, this, [this] { describeSteps(); });
-    }
-    for (QWidget* warning :
-         {static_cast<QWidget*>(c_.warn.frame2), static_cast<QWidget*>(c_.warn.label1),
-          static_cast<QWidget*>(c_.warn.label2)}) {
-        warnings_.push_back({warning, false});
+    for (const auto& [warning, which] : {std::pair<QWidget*, Shown>{c_.warn.frame2, Shown::Frame2},
+                                         {c_.warn.label1, Shown::Label1},
+                                         {c_.warn.label2, Shown::Label2}}) {
+        warnings_.push_back({warning, which, false});
         warning->installEventFilter(this);
     }
-    refresh();
+    refresh(CalculatorChanges::all());
 }
 
-void WindowDescriber::refresh() {
-    describeReadout(c_.out.width, tr("Board width"));
-    describeReadout(c_.out.thickness, tr("Board thickness"));
-    describeReadout(c_.out.blade, tr("Blade height"));
-    describeCut();
-    describeViews();
-    describeSteps();
+void WindowDescriber::refresh(const CalculatorChanges& changes) {
+    const auto readout = [&](Readout r) { return changes.readouts[static_cast<std::size_t>(r)]; };
+    if (readout(Readout::Width)) describeReadout(c_.out.width, Readout::Width, tr("Board width"));
+    if (readout(Readout::Thickness)) {
+        describeReadout(c_.out.thickness, Readout::Thickness, tr("Board thickness"));
+    }
+    if (readout(Readout::BladeHeight)) {
+        describeReadout(c_.out.blade, Readout::BladeHeight, tr("Blade height"));
+    }
+    if (readout(Readout::Cut) || changes.label4) describeCut();
+    if (changes.views.any()) describeViews();
+    if (changes.target) describeSteps();
 }
 
-void WindowDescriber::describeReadout(const FractionReadout& row, const QString& what) {
-    const QString words = spokenFraction(row);
+void WindowDescriber::describeReadout(const FractionReadout& row, Readout readout,
+                                      const QString& what) {
+    const QString words = spokenFraction(c_.model->readout(readout));
     const QString description =
         words.isEmpty() ? tr("%1, not shown").arg(what) : tr("%1, %2").arg(what, words);
     for (QLabel* label : row.labels()) describe(label, description);
 }
 
 void WindowDescriber::describeCut() {
-    const QString decimal = c_.out.label4->text();
+    const QString decimal = QString::fromStdString(c_.model->label4());
     QString description;
     if (decimal.isEmpty()) {
         description = tr("Cut width not shown: the cut is too wide for the board");
     } else {
         description = tr("Cut width, %1").arg(decimalInches(decimal));
-        const QString words = spokenFraction(c_.out.cut);
+        const QString words = spokenFraction(c_.model->readout(Readout::Cut));
         if (!words.isEmpty()) description = tr("%1, %2").arg(description, words);
     }
     describe(c_.out.label4, description);
@@ -145,12 +143,13 @@ void WindowDescriber::describeCut() {
 }
 
 void WindowDescriber::describeViews() {
-    const QString width = inchesText(valueOf(c_.in.text4));
-    const QString thickness = inchesText(valueOf(c_.in.text3));
-    const QString blade = inchesText(valueOf(c_.in.text1));
-    const bool tooWide = !c_.warn.label2->isHidden();
-    const QString cut = decimalInches(c_.out.label4->text());
-    const bool cove = !tooWide && c_.solution->cutWidth() > 0.0;
+    const Calculator& model = *c_.model;
+    const QString width = inchesText(model.value(Box::Text4));
+    const QString thickness = inchesText(model.value(Box::Text3));
+    const QString blade = inchesText(model.value(Box::Text1));
+    const bool tooWide = model.shown(Shown::Label2);
+    const QString cut = decimalInches(QString::fromStdString(model.label4()));
+    const bool cove = !tooWide && model.solution().cutWidth() > 0.0;
 
     const QString board =
         tr("End view of the board to scale, %1 wide and %2 thick, ").arg(width, thickness);
@@ -165,7 +164,7 @@ void WindowDescriber::describeViews() {
                  board + tr("with a cove %1 wide and %2 deep cut into its face").arg(cut, blade));
     }
 
-    const QString angle = QString::fromStdString(plainNumberText(valueOf(c_.in.text2)));
+    const QString angle = QString::fromStdString(plainNumberText(model.value(Box::Text2)));
     describe(c_.views.picture2,
              tooWide ? tr("Plan of the saw table from above: the blade, and the board crossing it "
                           "at %1 degrees, with no cut marked: the cut is too wide")
@@ -175,7 +174,7 @@ void WindowDescriber::describeViews() {
                            .arg(angle, cut));
 
     // The isometric view keeps its last drawing while a warning is up.
-    if (c_.warn.label1->isHidden() && !tooWide) {
+    if (!model.shown(Shown::Label1) && !tooWide) {
         describe(c_.views.picture4,
                  tr("An 18-inch length of the finished moulding, %1 wide and %2 thick, "
                     "with a cove %3 wide and %4 deep")
@@ -184,13 +183,21 @@ void WindowDescriber::describeViews() {
 }
 
 void WindowDescriber::describeSteps() {
-    const QString target = c_.in.option1->isChecked()   ? tr("the board thickness")
-                           : c_.in.option3->isChecked() ? tr("the blade height")
-                           : c_.in.option2->isChecked() ? tr("the board width")
-                                                        : QString();
+    QString target;
+    switch (c_.model->target()) {
+        case AdjustTarget::BoardThickness:
+            target = tr("the board thickness");
+            break;
+        case AdjustTarget::BladeHeight:
+            target = tr("the blade height");
+            break;
+        case AdjustTarget::BoardWidth:
+            target = tr("the board width");
+            break;
+    }
     for (const StepControl& step : c_.steps) {
         describe(step.button,
-                 step.up
+                 step.press.up
                      ? tr("Add %1 inch to the selected dimension, now %2.").arg(step.size, target)
                      : tr("Subtract %1 inch from the selected dimension, now %2.")
                            .arg(step.size, target));
@@ -210,19 +217,13 @@ bool WindowDescriber::eventFilter(QObject* watched, QEvent* event) {
 
 void WindowDescriber::announceWarnings() {
     settlePending_ = false;
+    // A warning is up while the calculator shows it and the window is on the screen.
+    const bool onScreen = c_.window->isVisible();
     for (Warning& warning : warnings_) {
-        const bool shown = warning.widget->isVisible();
-        if (shown && !warning.announced) {
-            QAccessibleEvent alert(warning.widget, QAccessible::Alert);
-            if (announcementWatcher()) announcementWatcher()(alert);
-            QAccessible::updateAccessibility(&alert);
-        }
+        const bool shown = onScreen && c_.model->shown(warning.which);
+        if (shown && !warning.announced) announce(warning.widget);
         warning.announced = shown;
     }
-}
-
-void watchAnnouncements(std::function<void(const QAccessibleEvent&)> watcher) {
-    announcementWatcher() = std::move(watcher);
 }
 
 }  // namespace arcwright

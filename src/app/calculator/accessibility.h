@@ -5,19 +5,17 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <vector>
 
 #include "app/calculator/form1_controls.h"
+#include "app/widgets/announce.h"  // watchAnnouncements, for the tests that listen
+#include "calculator/calculator.h"
 
 class QAbstractButton;
-class QAccessibleEvent;
 class QRadioButton;
 class QWidget;
 
 namespace arcwright {
-
-struct CoveSolution;
 
 // The window's controls as the accessibility layer describes them, handed over once by
 // the window that owns them.
@@ -31,7 +29,7 @@ struct DescribedControls {
     QRadioButton* option5 = nullptr;      // 32nds
     QAbstractButton* command1 = nullptr;  // Print
     std::vector<StepControl> steps;
-    const CoveSolution* solution = nullptr;
+    const Calculator* model = nullptr;  // what the controls show
 };
 
 // Gives every input, option, button, read-out and drawing of the window an accessible
@@ -44,15 +42,17 @@ class WindowDescriber : public QObject {
     WindowDescriber(DescribedControls controls, QObject* parent);
 
     // Brings the descriptions that carry values (the read-outs, the drawings, the step
-    // buttons) up to date with what the window now shows. Cheap enough for every keystroke.
-    void refresh();
+    // buttons) up to date with what the calculator changed. A drawing is described as it
+    // was drawn: with the boxes as the recomputation that drew it read them. Cheap enough
+    // for every keystroke.
+    void refresh(const CalculatorChanges& changes);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void describeFixed();
-    void describeReadout(const FractionReadout& row, const QString& what);
+    void describeReadout(const FractionReadout& row, Readout readout, const QString& what);
     void describeCut();
     void describeViews();
     void describeSteps();
@@ -61,15 +61,11 @@ class WindowDescriber : public QObject {
     DescribedControls c_;
     struct Warning {
         QWidget* widget = nullptr;
+        Shown which = Shown::Label1;
         bool announced = false;
     };
     std::vector<Warning> warnings_;
     bool settlePending_ = false;
 };
-
-// Sees every warning announcement just before it goes to the platform's accessibility
-// bridge; an empty function stops watching. The bridge only passes events on while an
-// assistive tool listens, so this is how a test hears them.
-void watchAnnouncements(std::function<void(const QAccessibleEvent&)> watcher);
 
 }  // namespace arcwright

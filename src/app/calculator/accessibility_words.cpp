@@ -99,10 +99,10 @@ void WindowDescriber::describeFixed() {
     setWords(c_.window, tr("Arcwright"), tr("Cove cut calculator for the table saw."));
 
     for (const StepControl& step : c_.steps) {
-        step.button->setAccessibleName(step.up ? tr("Add %1 inch").arg(step.size)
-                                               : tr("Subtract %1 inch").arg(step.size));
-        step.button->setToolTip((step.up ? tr("Add %1 in. to the selected dimension")
-                                         : tr("Take %1 in. off the selected dimension"))
+        step.button->setAccessibleName(step.press.up ? tr("Add %1 inch").arg(step.size)
+                                                     : tr("Subtract %1 inch").arg(step.size));
+        step.button->setToolTip((step.press.up ? tr("Add %1 in. to the selected dimension")
+                                               : tr("Take %1 in. off the selected dimension"))
                                     .arg(step.size) +
                                 tr(" (pick it with the round button beside the board width, "
                                    "thickness or blade height). A step that would leave less than "

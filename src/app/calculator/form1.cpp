@@ -3,6 +3,7 @@
 
 #include "app/calculator/form1.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGroupBox>
@@ -11,29 +12,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/calculator/accessibility.h"
 #include "app/calculator/angle_scroll_bar.h"
 #include "app/planner/planner.h"
-#include "app/widgets/box_value.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/drawing_surface.h"
 #include "app/widgets/look.h"
-#include "geometry/shop_rules.h"
-#include "model/number_text.h"
-#include "readouts/readouts.h"
-#include "views/plan_view.h"
 
 namespace arcwright {
 namespace {
-
-// What the four boxes hold when the window opens.
-constexpr double kStartBladeHeight = 0.5;
-constexpr double kStartAngle = 45.0;
-constexpr double kStartThickness = 0.75;
-constexpr double kStartWidth = 4.0;
-
-QString formatted(double value, std::string_view pattern) {
-    return QString::fromStdString(formatNumber(value, pattern));
-}
 
 // Of a group of option buttons only the selected one is visited by the Tab key.
 void tabOnlySelected(std::initializer_list<QRadioButton*> group) {
@@ -42,42 +29,75 @@ void tabOnlySelected(std::initializer_list<QRadioButton*> group) {
     }
 }
 
+QColor shownColour(BoxColour colour, const QWidget* box) {
+    switch (colour) {
+        case BoxColour::White:
+            return look::kWhite;
+        case BoxColour::Highlight:
+            return look::kPaleYellow;
+        case BoxColour::Grey:
+            return look::kGrey;
+        case BoxColour::Desktop:
+            break;
+    }
+    return QApplication::palette(box).color(QPalette::Base);
+}
+
+QString fromModel(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     createUi();
     connectEvents();
-    startUp();
+    model_.setListener([this] { showChanges(model_.takeChanges()); });
+    showChanges(model_.takeChanges());  // the start-up, all of it
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    model_.setListener(nullptr);
+    // The surfaces are destroyed after the model they show.
+    for (DrawingSurface* surface : {views_.picture1, views_.picture2, views_.picture4}) {
+        surface->show(nullptr);
+    }
+}
 
 void Form1::connectEvents() {
-    connect(in_.text1, &QLineEdit::textChanged, this, &Form1::onLengthBoxChanged);
-    connect(in_.text3, &QLineEdit::textChanged, this, &Form1::onLengthBoxChanged);
-    connect(in_.text2, &QLineEdit::textChanged, this, &Form1::RecomputeCove);
-    connect(in_.text4, &QLineEdit::textChanged, this, &Form1::onWidthBoxChanged);
+    const std::array<std::pair<QLineEdit*, Box>, kBoxCount> boxes{{
+        {in_.text1, Box::Text1},
+        {in_.text2, Box::Text2},
+        {in_.text3, Box::Text3},
+        {in_.text4, Box::Text4},
+    }};
+    for (const auto& [edit, box] : boxes) {
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, box](const QString& text) { forwardText(box, text); });
+    }
     in_.text2->installEventFilter(this);
-    connect(in_.vScroll1, &AngleScrollBar::angleChanged, this, &Form1::onAngleBarChanged);
+    connect(in_.vScroll1, &AngleScrollBar::angleChanged, this,
+            [this](int degrees) { model_.moveAngleBar(degrees); });
 
     // The target options get a group of their own: left to auto-exclusion they would
     // count the resolution options of Frame1 as rivals, and a click on the selected
     // target would then clear it and leave no target selected.
     auto* targets = new QButtonGroup(this);
-    for (QRadioButton* option : {in_.option1, in_.option2, in_.option3}) targets->addButton(option);
-    connect(in_.option1, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) selectTarget(in_.text3);
-    });
-    connect(in_.option2, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) selectTarget(in_.text4);
-    });
-    connect(in_.option3, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) selectTarget(in_.text1);
-    });
+    const std::array<std::pair<QRadioButton*, AdjustTarget>, 3> options{{
+        {in_.option1, AdjustTarget::BoardThickness},
+        {in_.option2, AdjustTarget::BoardWidth},
+        {in_.option3, AdjustTarget::BladeHeight},
+    }};
+    for (const auto& [option, target] : options) {
+        targets->addButton(option);
+        connect(option, &QRadioButton::toggled, this, [this, target](bool on) {
+            if (on) model_.chooseTarget(target);
+        });
+    }
     // A click on the resolution already chosen rewrites the read-outs again, as choosing
     // it does; toggled alone would stay silent for it.
-    connect(option4_, &QRadioButton::clicked, this, [this] { chooseResolution(16); });
-    connect(option5_, &QRadioButton::clicked, this, [this] { chooseResolution(32); });
+    connect(option4_, &QRadioButton::clicked, this, [this] { model_.chooseResolution(16); });
+    connect(option5_, &QRadioButton::clicked, this, [this] { model_.chooseResolution(32); });
     for (QRadioButton* option : {option4_, option5_}) {
         connect(option, &QRadioButton::toggled, this, [this] {
             tabOnlySelected({option4_, option5_});
@@ -86,174 +106,93 @@ void Form1::connectEvents() {
     tabOnlySelected({in_.option1, in_.option2, in_.option3});
     tabOnlySelected({option4_, option5_});
 
-    connect(warn_.command12, &QPushButton::clicked, warn_.frame2, &QWidget::hide);
-    connect(views_.picture4, &DrawingSurface::clicked, this, &Form1::DrawIsoView);
+    for (const StepControl& step : steps_) {
+        connect(step.button, &QAbstractButton::clicked, this,
+                [this, press = step.press] { model_.pressStep(press); });
+    }
+    connect(warn_.command12, &QPushButton::clicked, this, [this] { model_.pressOk(); });
+    connect(views_.picture4, &DrawingSurface::clicked, this, [this] { model_.clickIsoView(); });
     connect(command1_, &QPushButton::clicked, this, &Form1::printSheet);
     connect(commandPlan_, &QPushButton::clicked, this, &Form1::openPlanner);
 }
 
-void Form1::startUp() {
-    warn_.frame2->show();
-    minFraction_ = 16;
-    setCaption(out_.label3, QStringLiteral("Width of cut ="));
-    // Each write runs the box's change handling, and so a recomputation, while the
-    // drawing scale is still 0.
-    in_.text1->setText(formatted(kStartBladeHeight, pattern::kLengthBox));
-    in_.text2->setText(formatted(kStartAngle, pattern::kAngleBox));
-    in_.text3->setText(formatted(kStartThickness, pattern::kLengthBox));
-    in_.text4->setText(formatted(kStartWidth, pattern::kLengthBox));
-    drawScale_ = kDrawScale;
-
-    const auto k = static_cast<float>(drawScale_);
-    views_.picture1->clear();
-    views_.picture1->setScale(0, 4 * k, 8 * k, -4 * k);
-    views_.picture2->clear();
-    views_.picture2->setScale(0, 15, 15, -15);
-    views_.picture4->clear();
-    views_.picture4->setScale(0, 20, 23, -17);
-    RecomputeCove();
-}
-
-void Form1::onLengthBoxChanged() {
-    warn_.label1->hide();
-    RecomputeCove();
-}
-
-void Form1::onWidthBoxChanged() {
-    // Wider than 6 in. is past what the fence set-up handles: keep the last results.
-    if (valueOf(in_.text4) <= kWidestBoard) RecomputeCove();
-}
-
-void Form1::onAngleBarChanged(int degrees) {
-    // With less than 1/4 in. of wood above the blade the angle is left alone.
-    if (valueOf(in_.text3) - kQuarterInchOfWood < valueOf(in_.text1)) return;
-    in_.text2->setText(formatted(degrees, pattern::kAngleBox));
-}
-
-void Form1::selectTarget(QLineEdit* highlighted) {
-    for (QLineEdit* box : {in_.text1, in_.text3, in_.text4}) {
-        setBoxColour(box, box == highlighted ? look::kPaleYellow : look::kWhite);
-    }
-    tabOnlySelected({in_.option1, in_.option2, in_.option3});
+void Form1::forwardText(Box box, const QString& text) {
+    if (showing_) return;
+    model_.editBox(box, text.toStdString());
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == in_.text2) {
-        if (event->type() == QEvent::FocusIn) setBoxColour(in_.text2, look::kGrey);
-        if (event->type() == QEvent::FocusOut) setBoxColour(in_.text2, look::kWhite);
+        if (event->type() == QEvent::FocusIn) model_.focusAngleBox(true);
+        if (event->type() == QEvent::FocusOut) model_.focusAngleBox(false);
     }
     return QWidget::eventFilter(watched, event);
 }
 
-AdjustTarget Form1::adjustTarget() const {
-    if (in_.option1->isChecked()) return AdjustTarget::BoardThickness;
-    if (in_.option3->isChecked()) return AdjustTarget::BladeHeight;
-    return AdjustTarget::BoardWidth;
-}
-
-QLineEdit* Form1::targetBox() const {
-    switch (adjustTarget()) {
-        case AdjustTarget::BoardThickness:
-            return in_.text3;
-        case AdjustTarget::BladeHeight:
-            return in_.text1;
-        case AdjustTarget::BoardWidth:
-            break;
+void Form1::showChanges(const CalculatorChanges& changes) {
+    const bool wasShowing = std::exchange(showing_, true);
+    const std::array<const FractionReadout*, kReadoutCount> readouts{&out_.width, &out_.thickness,
+                                                                     &out_.blade, &out_.cut};
+    for (std::size_t i = 0; i < kReadoutCount; ++i) {
+        if (changes.readouts[i]) showReadout(*readouts[i], static_cast<Readout>(i));
     }
-    return in_.text4;
-}
+    if (changes.label3) setCaption(out_.label3, fromModel(model_.label3()));
+    if (changes.label4) setCaption(out_.label4, fromModel(model_.label4()));
 
-void Form1::RecomputeCove() {
-    const CoveInputs inputs{valueOf(in_.text1), valueOf(in_.text2), valueOf(in_.text4)};
-    warn_.label2->hide();
-    setCaption(out_.cut.slash, QStringLiteral("/"));
-
-    const SectionBoard board =
-        drawSectionBoard(*views_.picture1, inputs.boardWidth, valueOf(in_.text3), drawScale_);
-    solveCove(inputs, solution_);
-    buildSectionOutline(board, solution_.pointCount, solution_.profileWidth, outline_);
-
-    if (solution_.tooWide) {
-        warn_.label2->show();
-        for (QLabel* label : {out_.label4, out_.cut.whole, out_.cut.numerator, out_.cut.slash,
-                              out_.cut.denominator, out_.cut.mark}) {
-            setCaption(label, QString());
+    const std::array<QWidget*, kShownCount> shown{warn_.label1, warn_.label2, warn_.frame2};
+    for (std::size_t i = 0; i < kShownCount; ++i) {
+        if (changes.shown[i]) shown[i]->setVisible(model_.shown(static_cast<Shown>(i)));
+    }
+    if (changes.angleBar) in_.vScroll1->setEnabled(model_.angleBarEnabled());
+    if (changes.target) {
+        switch (model_.target()) {
+            case AdjustTarget::BoardThickness:
+                in_.option1->setChecked(true);
+                break;
+            case AdjustTarget::BoardWidth:
+                in_.option2->setChecked(true);
+                break;
+            case AdjustTarget::BladeHeight:
+                in_.option3->setChecked(true);
+                break;
         }
-    } else {
-        drawCoveOutline(*views_.picture1, board, outline_, solution_.pointCount);
-        setCaption(out_.label4, QString::fromStdString(cutWidthText(solution_)));
-        ShowFraction(solution_.cutWidth(), out_.cut, readout::cutWidth());
+        tabOnlySelected({in_.option1, in_.option2, in_.option3});
     }
+    if (changes.resolution) (model_.minFraction() == 32 ? option5_ : option4_)->setChecked(true);
 
-    drawPlanView(*views_.picture2, inputs.boardAngleDeg, inputs.boardWidth, valueOf(out_.label4));
-    UpdateAdjustedReadout();
-    describer_->refresh();
-}
-
-void Form1::UpdateAdjustedReadout() {
-    switch (adjustTarget()) {
-        case AdjustTarget::BoardWidth:
-            ShowFraction(valueOf(in_.text4), out_.width, readout::adjustedWidth());
-            break;
-        case AdjustTarget::BoardThickness:
-            ShowFraction(valueOf(in_.text3), out_.thickness, readout::adjustedThickness());
-            break;
-        case AdjustTarget::BladeHeight:
-            ShowFraction(valueOf(in_.text1), out_.blade, readout::adjustedBladeHeight());
-            break;
+    const std::array<DrawingSurface*, kViewCount> surfaces{views_.picture1, views_.picture2,
+                                                           views_.picture4};
+    for (std::size_t i = 0; i < kViewCount; ++i) {
+        if (changes.views[i]) surfaces[i]->show(&model_.view(static_cast<View>(i)));
     }
-    DrawIsoView();
-}
-
-void Form1::UpdateAllReadouts() {
-    ShowFraction(valueOf(in_.text4), out_.width, readout::allWidth());
-    ShowFraction(valueOf(in_.text3), out_.thickness, readout::allThickness());
-    ShowFraction(valueOf(in_.text1), out_.blade, readout::allBladeHeight());
-    describer_->refresh();
-}
-
-void Form1::chooseResolution(int denominator) {
-    minFraction_ = denominator;
-    UpdateAllReadouts();
-}
-
-void Form1::ShowFraction(double value, const FractionReadout& readout,
-                         const FractionSettings& settings) {
-    const FractionCaptions captions = arcwright::ShowFraction(value, minFraction_, settings);
-    setCaption(readout.slash, QString::fromStdString(captions.slash));
-    setCaption(readout.whole, QString::fromStdString(captions.whole));
-    setCaption(readout.numerator, QString::fromStdString(captions.numerator));
-    setCaption(readout.denominator, QString::fromStdString(captions.denominator));
-    setCaption(readout.mark, QString::fromStdString(captions.mark));
-}
-
-void Form1::DrawIsoView() {
-    ++isoViewCalls_;
-    // While a warning is up the last good drawing stays.
-    if (!warn_.label1->isHidden() || !warn_.label2->isHidden()) return;
-    const IsoInputs inputs{valueOf(in_.text4),   valueOf(in_.text3),   valueOf(in_.text1),
-                           valueOf(out_.label4), solution_.pointCount, &solution_.profileHalfWidth};
-    drawIsoView(*views_.picture4, inputs, iso_);
-}
-
-void Form1::pressStep(StepButton button) {
-    const StepDecision decision = decideStep(button, adjustTarget(), valueOf(in_.text4),
-                                             valueOf(in_.text3), valueOf(in_.text1));
-    if (decision.enableScrollBar) in_.vScroll1->setEnabled(true);
-    warn_.label1->hide();
-    if (decision.newText) {
-        // The box's own change handling recomputes.
-        targetBox()->setText(QString::fromStdString(*decision.newText));
-        return;
+    describer_->refresh(changes);
+    const std::array<QLineEdit*, kBoxCount> boxes{in_.text1, in_.text2, in_.text3, in_.text4};
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        const auto box = static_cast<Box>(i);
+        // Last, so that whoever watches a box sees the results of its change already. The
+        // box the user is typing in holds the model's text already; writing it again would
+        // move the cursor.
+        if (changes.texts[i] && boxes[i]->text() != fromModel(model_.text(box))) {
+            boxes[i]->setText(fromModel(model_.text(box)));
+        }
+        if (changes.colours[i]) setBoxColour(boxes[i], shownColour(model_.colour(box), boxes[i]));
     }
-    if (decision.showBladeWarning) warn_.label1->show();
-    if (decision.disableScrollBar) in_.vScroll1->setEnabled(false);
+    showing_ = wasShowing;
+}
+
+void Form1::showReadout(const FractionReadout& labels, Readout readout) {
+    const FractionCaptions& captions = model_.readout(readout);
+    setCaption(labels.whole, fromModel(captions.whole));
+    setCaption(labels.numerator, fromModel(captions.numerator));
+    setCaption(labels.slash, fromModel(captions.slash));
+    setCaption(labels.denominator, fromModel(captions.denominator));
+    setCaption(labels.mark, fromModel(captions.mark));
 }
 
 // One planner: a second click brings the open one to the front as it is; a closed one
 // opens again with the calculator's boxes as they are then.
 void Form1::openPlanner() {
-    if (!planner_) planner_ = new Planner(*this);
+    if (!planner_) planner_ = new Planner(*this, model_);
     if (!planner_->isVisible()) {
         planner_->fillFromCalculator();
         planner_->show();

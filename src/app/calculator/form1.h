@@ -3,50 +3,39 @@
 
 #pragma once
 
+// The calculator window: Form1, its controls at their fixed places, the accessibility layer
+// that names and describes them, and the window's printing of the set-up sheet. Everything
+// it shows comes from the calculator's model (calculator/calculator.h).
+
 #include <QWidget>
 #include <vector>
 
-#include "adjust/step_rules.h"
-#include "app/calculator/accessibility.h"
 #include "app/calculator/form1_controls.h"
 #include "app/printing/print_hooks.h"
-#include "fractions/shop_fraction.h"
-#include "geometry/cove_solver.h"
-#include "views/iso_view.h"
-#include "views/section_view.h"
+#include "calculator/calculator.h"
 
 class QFrame;
 
 namespace arcwright {
 
 class Planner;
+class WindowDescriber;
 
-// The one window. Every input box's text is the value; every change of a box runs the
-// recomputation at once, and the results are left in the labels and drawing surfaces.
+// The one window, a view of its calculator: it passes every event of its controls to the
+// model and shows what the model changed, whoever changed it (the planner types into the
+// same model).
 class Form1 : public QWidget {
     Q_OBJECT
   public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The recomputation behind every input change.
-    void RecomputeCove();
-    // Refreshes the adjustment target's read-out, then the isometric view.
-    void UpdateAdjustedReadout();
-    // Rewrites the three input read-outs at the current resolution.
-    void UpdateAllReadouts();
-    void ShowFraction(double value, const FractionReadout& readout,
-                      const FractionSettings& settings);
-    // Redraws the isometric view unless a warning is shown.
-    void DrawIsoView();
+    // What the window shows, for the planner and for tests.
+    const Calculator& calculator() const { return model_; }
 
     // Replaces the printer, print dialog and message box the Print button uses; empty hooks
     // keep the desktop's own.
     void setPrintHooks(PrintHooks hooks) { printHooks_ = std::move(hooks); }
-
-    // Reads the window's inner values for tests only: app/form1_test_seam.h.
-    struct TestAccess;
-    friend struct TestAccess;
 
   private:
     void createUi();
@@ -61,20 +50,17 @@ class Form1 : public QWidget {
     void setKeyboardOrder();
     void describeControls();
     void connectEvents();
-    void startUp();
 
-    void onLengthBoxChanged();  // blade height and thickness
-    void onWidthBoxChanged();
-    void onAngleBarChanged(int degrees);
-    void selectTarget(QLineEdit* highlighted);
-    void chooseResolution(int denominator);
-    void pressStep(StepButton button);
+    // Passes a box's new text to the model, unless the window is writing it itself.
+    void forwardText(Box box, const QString& text);
+    void showChanges(const CalculatorChanges& changes);
+    void showReadout(const FractionReadout& labels, Readout readout);
     void printSheet();
     void openPlanner();
-
-    AdjustTarget adjustTarget() const;
-    QLineEdit* targetBox() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Declared first, so it stands before any control is built and outlives their events.
+    Calculator model_;
 
     InputControls in_;
     ReadoutControls out_;
@@ -84,20 +70,14 @@ class Form1 : public QWidget {
     QRadioButton* option4_ = nullptr;  // 16ths
     QRadioButton* option5_ = nullptr;  // 32nds
     QPushButton* command1_ = nullptr;  // Print
-    std::vector<StepControl> steps_;   // Command2 .. 9, column by column
+    std::vector<StepControl> steps_;   // Command9, 8, 2, 3, 6, 7, 5, 4: column by column
     WindowDescriber* describer_ = nullptr;
+    bool showing_ = false;  // the window is writing its own boxes from the model
 
     // The cove planner's button, and the planner, made on first use as a child window.
     QPushButton* commandPlan_ = nullptr;
     Planner* planner_ = nullptr;
 
-    // Window-wide values.
-    int minFraction_ = 0;
-    int drawScale_ = 0;
-    CoveSolution solution_;
-    SectionOutline outline_;
-    IsoTables iso_;
-    int isoViewCalls_ = 0;
     PrintHooks printHooks_;
 };
 

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+#include "app/calculator/accessibility.h"
 #include "app/calculator/angle_scroll_bar.h"
 #include "app/calculator/form1.h"
 #include "app/widgets/drawing_surface.h"
@@ -13,7 +14,7 @@ namespace arcwright {
 
 void Form1::describeControls() {
     DescribedControls controls{this,     in_,      out_,      warn_,  views_,
-                               option4_, option5_, command1_, steps_, &solution_};
+                               option4_, option5_, command1_, steps_, &model_};
     describer_ = new WindowDescriber(std::move(controls), this);
 }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 
+#include "adjust/step_rules.h"
+
 class QAbstractButton;
 class QGroupBox;
 class QLabel;
@@ -66,11 +68,11 @@ struct SurfaceControls {
     DrawingSurface* picture4 = nullptr;  // isometric
 };
 
-// One step button, with the column it stands in.
+// One step button, with the column it stands in and what a press asks for.
 struct StepControl {
     QAbstractButton* button = nullptr;
     QString size;  // "1/4" .. "1/32", as its column heading shows it
-    bool up = true;
+    StepButton press;
 };
 
 }  // namespace arcwright

@@ -15,17 +15,12 @@
 #include "app/widgets/controls.h"
 #include "app/widgets/drawing_surface.h"
 #include "app/widgets/look.h"
+#include "app/widgets/safety_note.h"
 #include "app/widgets/solid_group_box.h"
 #include "arcwright_version.h"
 
 namespace arcwright {
 namespace {
-
-const QString kWarningText = QStringLiteral(
-    "This software calculates data for an operation that can be very dangerous if not "
-    "performed with great awareness and care. If you have never cut coves on a tablesaw, "
-    "please consult a good reference for instruction.  Please check and double check before "
-    "you cut.  BE CAREFUL!");
 
 // One fraction read-out row: "(" whole numerator slash denominator mark ")".
 struct ReadoutRow {
@@ -85,23 +80,22 @@ void Form1::createInputs() {
     const QFont title = look::windowFont(12);
     makeLabel(this, "Label16", QStringLiteral("Board Width"), {600, 1200, 1500, 300}, title,
               look::kDarkCyan);
-    in_.text4 = makeBox(this, "Text4", QStringLiteral("4"), {600, 1560, 1335, 420});
-    setBoxColour(in_.text4, look::kPaleYellow);
+    in_.text4 = makeBox(this, "Text4", {}, {600, 1560, 1335, 420});
     in_.option2 = makeOption(this, "Option2", {}, {2160, 1080, 255, 495}, look::kTeal);
     in_.option2->setChecked(true);
 
     makeLabel(this, "Label15", QStringLiteral("Board Thickness"), {3960, 1080, 2010, 300}, title,
               look::kDarkCyan);
-    in_.text3 = makeBox(this, "Text3", QStringLiteral(".75"), {4080, 1440, 1335, 420});
+    in_.text3 = makeBox(this, "Text3", {}, {4080, 1440, 1335, 420});
     in_.option1 = makeOption(this, "Option1", {}, {6000, 960, 255, 495}, look::kTeal);
 
     makeLabel(this, "Label14", QStringLiteral("Cut Angle"), {3120, 3120, 1200, 300}, title,
               look::kDarkCyan);
-    in_.text2 = makeBox(this, "Text2", QStringLiteral("45°"), {3720, 3600, 495, 420});
+    in_.text2 = makeBox(this, "Text2", {}, {3720, 3600, 495, 420});
 
     makeLabel(this, "Label12", QStringLiteral("Blade Height"), {480, 2760, 1575, 300}, title,
               look::kDarkCyan);
-    in_.text1 = makeBox(this, "Text1", QStringLiteral(".5"), {600, 3240, 1335, 420});
+    in_.text1 = makeBox(this, "Text1", {}, {600, 3240, 1335, 420});
     in_.option3 = makeOption(this, "Option3", {}, {2160, 2760, 255, 495}, look::kTeal);
 }
 
@@ -159,8 +153,8 @@ void Form1::createWarnings() {
     pal.setColor(QPalette::Window, look::kPink);
     warn_.frame2->setPalette(pal);
     warn_.frame2->setAutoFillBackground(true);
-    warn_.label47 = makeLabel(warn_.frame2, "Label47", kWarningText, {360, 600, 3255, 2415}, font(),
-                              std::nullopt);
+    warn_.label47 = makeLabel(warn_.frame2, "Label47", safetyNoteText(), {360, 600, 3255, 2415},
+                              font(), std::nullopt);
     warn_.label47->setWordWrap(true);
     warn_.label47->setGeometry(look::px(360), look::px(600), look::px(3255), look::px(2415));
     warn_.command12 =
@@ -194,11 +188,8 @@ void Form1::createStepButtons() {
                                 captionFont);
         auto* minus = makeButton(this, c.minusName, QStringLiteral("-"), {c.left, 1920, 495, 495},
                                  captionFont);
-        const double step = c.step;
-        steps_.push_back({plus, QString::fromUtf8(c.heading), true});
-        steps_.push_back({minus, QString::fromUtf8(c.heading), false});
-        connect(plus, &QPushButton::clicked, this, [this, step] { pressStep({step, true}); });
-        connect(minus, &QPushButton::clicked, this, [this, step] { pressStep({step, false}); });
+        steps_.push_back({plus, QString::fromUtf8(c.heading), {c.step, true}});
+        steps_.push_back({minus, QString::fromUtf8(c.heading), {c.step, false}});
     }
 }
 
@@ -250,16 +241,13 @@ void Form1::createSurfaces() {
 }
 
 void Form1::setKeyboardOrder() {
-    const auto button = [this](const char* name) {
-        return static_cast<QWidget*>(findChild<QPushButton*>(QString::fromLatin1(name)));
-    };
+    // steps_ holds Command9, 8, 2, 3, 6, 7, 5, 4, column by column.
+    const auto button = [this](std::size_t i) { return static_cast<QWidget*>(steps_[i].button); };
     const std::array<QWidget*, 23> order{
-        views_.picture1,    in_.text1,          in_.text2,          views_.picture2,
-        in_.text3,          in_.text4,          in_.vScroll1,       command1_,
-        in_.option2,        in_.option1,        button("Command2"), button("Command3"),
-        button("Command6"), button("Command7"), button("Command4"), button("Command5"),
-        in_.option3,        button("Command8"), button("Command9"), option4_,
-        option5_,           views_.picture4,    warn_.command12,
+        views_.picture1, in_.text1, in_.text2,   views_.picture2, in_.text3,       in_.text4,
+        in_.vScroll1,    command1_, in_.option2, in_.option1,     button(2),       button(3),
+        button(4),       button(5), button(7),   button(6),       in_.option3,     button(1),
+        button(0),       option4_,  option5_,    views_.picture4, warn_.command12,
     };
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     setTabOrder(command1_, commandPlan_);  // the planner's button right after Print

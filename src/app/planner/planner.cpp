@@ -9,122 +9,104 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-#include "app/planner/board_end_view.h"
 #include "app/planner/planner_words.h"
-#include "app/widgets/box_value.h"
 #include "app/widgets/controls.h"
+#include "app/widgets/fitted_drawing.h"
 #include "app/widgets/look.h"
 #include "geometry/cove_levels.h"
 #include "model/number_text.h"
 #include "plan/cove_outline.h"
 #include "readouts/readouts.h"
+#include "views/fitted_board_end.h"
 
 namespace arcwright {
 
-namespace {
-
-// The calculator's boxes and its cut width, found by the names the window gives them.
-struct CalculatorBoxes {
-    QLineEdit* bladeHeight = nullptr;  // Text1
-    QLineEdit* angle = nullptr;        // Text2
-    QLineEdit* thickness = nullptr;    // Text3
-    QLineEdit* width = nullptr;        // Text4
-    QLabel* cutWidth = nullptr;        // Label4, empty while the cut is too wide
-
-    explicit CalculatorBoxes(const QWidget& calculator)
-        : bladeHeight(calculator.findChild<QLineEdit*>(QStringLiteral("Text1"))),
-          angle(calculator.findChild<QLineEdit*>(QStringLiteral("Text2"))),
-          thickness(calculator.findChild<QLineEdit*>(QStringLiteral("Text3"))),
-          width(calculator.findChild<QLineEdit*>(QStringLiteral("Text4"))),
-          cutWidth(calculator.findChild<QLabel*>(QStringLiteral("Label4"))) {}
-
-    bool found() const { return bladeHeight && angle && thickness && width && cutWidth; }
-};
-
-}  // namespace
-
-Planner::Planner(QWidget& calculator) : QWidget(&calculator, Qt::Window), calculator_(calculator) {
+Planner::Planner(QWidget& window, Calculator& calculator)
+    : QWidget(&window, Qt::Window), calculator_(calculator) {
     createUi();
     connectEvents();
-    recompute();
+    showModel();
 }
 
 void Planner::fillFromCalculator() {
-    const CalculatorBoxes calc(calculator_);
-    if (!calc.found()) return;
-    const auto box = [this](const char* name) {
-        return findChild<QLineEdit*>(QString::fromLatin1(name));
-    };
-    const auto write = [this](QLineEdit* edit, double inches) {
-        const QSignalBlocker quiet(edit);
-        edit->setText(QString::fromStdString(lengthBoxText(inches, unit_)));
-    };
     // The cut width is empty while the calculator says the cut is too wide.
-    if (calc.cutWidth->text().trimmed().isEmpty()) {
-        const QSignalBlocker quiet(box("planCoveWidth"));
-        box("planCoveWidth")->clear();
-    } else {
-        write(box("planCoveWidth"), valueOf(calc.cutWidth->text()));
-    }
-    write(box("planCoveDepth"), valueOf(calc.bladeHeight->text()));
-    write(box("planBoardWidth"), valueOf(calc.width->text()));
-    write(box("planBoardThickness"), valueOf(calc.thickness->text()));
-    note_->clear();
-    recompute();
+    const Calculator& calc = calculator_;
+    const bool cut = !QString::fromStdString(calc.label4()).trimmed().isEmpty();
+    model_.takeSetup(cut ? std::optional(leadingNumber(calc.label4())) : std::nullopt,
+                     calc.value(Box::Text1), calc.value(Box::Text4), calc.value(Box::Text3));
+    showModel();
 }
 
-void Planner::recompute() {
-    PlanRequest request = request_;
-    const LengthBox* firstBad = nullptr;
-    for (const LengthBox& box : boxes_) {
-        const auto inches = readLength(box.edit->text().toStdString(), unit_);
-        setBoxColour(box.edit, inches ? look::kWhite : look::kPink);
-        box.edit->setProperty("badText", !inches);
-        if (inches) {
-            request.*box.field = *inches;
-        } else if (!firstBad) {
-            firstBad = &box;
-        }
-    }
-    note_->clear();
-    if (firstBad) {
-        // Only the sentence changes: the last results stay for the user to compare.
-        status_->setText(badBoxSentence(firstBad->name, firstBad->edit->text()));
-        apply_->setEnabled(false);
-        showWhetherPrintable();
-        return;
-    }
-    request_ = request;
-    result_ = solve(request_);
+void Planner::showModel() {
+    showBoxes();
     showResult();
 }
 
+// The boxes show the model's texts; writing one that the user is typing in would move the
+// cursor, so only a text the model changed is written, without telling the model again.
+void Planner::showBoxes() {
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        const auto box = static_cast<PlanBox>(i);
+        QLineEdit* edit = boxes_[i].edit;
+        const QString text = QString::fromStdString(model_.text(box));
+        if (edit->text() != text) {
+            const QSignalBlocker quiet(edit);
+            edit->setText(text);
+        }
+        const bool readable = model_.readable(box);
+        setBoxColour(edit, readable ? look::kWhite : look::kPink);
+        edit->setProperty("badText", !readable);
+    }
+}
+
 void Planner::showResult() {
-    const bool angle = result_.hasAngle;
-    angle_->setText(angle ? degreesText(result_.angleDeg) : QString());
-    complement_->setText(angle ? degreesText(result_.complementDeg) : QString());
-    bladeHeight_->setText(angle ? plannerLength(request_.coveDepth, unit_) : QString());
-    fenceOffset_->setText(angle && result_.woodEachSide >= 0
-                              ? plannerLength(result_.woodEachSide, unit_)
-                              : QString());
-    status_->setText(problemSentence(request_, result_, unit_));
-    warnings_->setText(angle ? warningLines(result_) : QString());
-    endView_->setBoard(request_.boardWidth, request_.boardThickness,
-                       angle ? coveOutline(request_.coveDepth, result_.angleDeg,
-                                           request_.bladeDiameter, request_.kerf)
-                             : std::vector<BoardEndPoint>{});
+    const PlanRequest& request = model_.request();
+    const PlanResult& result = model_.result();
+    const LengthUnit unit = model_.unit();
+    const bool angle = result.hasAngle;
+    angle_->setText(angle ? degreesText(result.angleDeg) : QString());
+    complement_->setText(angle ? degreesText(result.complementDeg) : QString());
+    bladeHeight_->setText(angle ? plannerLength(request.coveDepth, unit) : QString());
+    fenceOffset_->setText(
+        angle && result.woodEachSide >= 0 ? plannerLength(result.woodEachSide, unit) : QString());
+    // A box that cannot be read is named first: the results above are the last ones that
+    // could be worked out, kept for the user to compare.
+    if (const auto bad = model_.firstUnreadable()) {
+        const LengthBox& box = boxes_[static_cast<std::size_t>(*bad)];
+        status_->setText(badBoxSentence(box.name, box.edit->text()));
+    } else {
+        status_->setText(problemSentence(request, result, unit));
+    }
+    warnings_->setText(angle ? warningLines(result) : QString());
+    endView_->redraw();
     showPasses();
-    apply_->setEnabled(result_.canCut());
+    showNote();
+    // The count at the saw follows every plan shown; the fence rule goes with it once written.
+    sawSession_.follow(request, result, unit, QString());
+    apply_->setEnabled(model_.usable());
     showWhetherPrintable();
 }
 
+void Planner::drawBoardEnd(Canvas& canvas, double width, double height) const {
+    const PlanRequest& r = model_.request();
+    const PlanResult& result = model_.result();
+    drawPlannedBoardEnd(
+        canvas, r.boardWidth, r.boardThickness,
+        result.hasAngle ? coveOutline(r.coveDepth, result.angleDeg, r.bladeDiameter, r.kerf)
+                        : std::vector<BoardEndPoint>{},
+        {width, height, 1},
+        {look::rgb(look::kPaleYellow), look::rgb(look::kBrown), look::rgb(look::kTeal)});
+}
+
 void Planner::showPasses() {
-    passes_->setRowCount(static_cast<int>(result_.passes.size()));
+    const PlanResult& result = model_.result();
+    const LengthUnit unit = model_.unit();
+    passes_->setRowCount(static_cast<int>(result.passes.size()));
     int row = 0;
-    for (const PlanPass& pass : result_.passes) {
+    for (const PlanPass& pass : result.passes) {
         const std::array<QString, 3> cells{
-            QString::number(pass.number), plannerLength(pass.bladeHeight, unit_),
-            QString::fromStdString(lengthText(pass.coveWidth, unit_))};
+            QString::number(pass.number), plannerLength(pass.bladeHeight, unit),
+            QString::fromStdString(lengthText(pass.coveWidth, unit))};
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(cells[static_cast<std::size_t>(column)]);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -136,44 +118,40 @@ void Planner::showPasses() {
     }
 }
 
-void Planner::switchUnit(LengthUnit unit) {
-    if (unit == unit_) return;
-    // Every length keeps its value: bare numbers are rewritten in the new unit. Text
-    // that is not a length is left for the user to mend.
-    for (const LengthBox& box : boxes_) {
-        const auto inches = readLength(box.edit->text().toStdString(), unit_);
-        if (!inches) continue;
-        const QSignalBlocker quiet(box.edit);
-        box.edit->setText(QString::fromStdString(lengthBoxText(*inches, unit)));
-    }
-    unit_ = unit;
-    recompute();
-}
-
 void Planner::applyToCalculator() {
-    const CalculatorBoxes calc(calculator_);
-    if (!result_.canCut() || !calc.found()) return;
+    if (!model_.usable()) return;
+    const PlanRequest& request = model_.request();
     // Typed as a user would: each box's change handling recomputes the calculator. The
     // width goes first, so the boxes after it are worked out with the new board.
-    const auto length = [](double inches) {
-        return QString::fromStdString(formatNumber(inches, pattern::kLengthBox));
-    };
-    calc.width->setText(length(request_.boardWidth));
-    calc.thickness->setText(length(request_.boardThickness));
-    calc.bladeHeight->setText(length(request_.coveDepth));
-    calc.angle->setText(degreesText(result_.angleDeg));
+    const auto length = [](double inches) { return formatNumber(inches, pattern::kLengthBox); };
+    calculator_.editBox(Box::Text4, length(request.boardWidth));
+    calculator_.editBox(Box::Text3, length(request.boardThickness));
+    calculator_.editBox(Box::Text1, length(request.coveDepth));
+    calculator_.editBox(Box::Text2, degreesText(model_.result().angleDeg).toStdString());
+    model_.echoFromCalculator(
+        {QString::fromStdString(calculator_.label4()).trimmed().toStdString()});
+    showNote();
+}
 
-    const QString shown = calc.cutWidth->text().trimmed();
+void Planner::showNote() {
+    const auto& echo = model_.echo();
+    if (!echo) {
+        note_->clear();
+        return;
+    }
+    const PlanRequest& request = model_.request();
+    const QString shown = QString::fromStdString(echo->shownCut);
     const QString calculatorCut =
         shown.isEmpty() ? tr("\"Cut is too wide!\"") : tr("a cut %1 wide").arg(shown);
-    const bool idealBlade = request_.bladeDiameter == kBladeDiameter && request_.kerf == 0;
+    const bool idealBlade = request.bladeDiameter == kBladeDiameter && request.kerf == 0;
     if (idealBlade) {
         note_->setText(tr("The calculator has this set-up and shows %1.").arg(calculatorCut));
     } else {
         note_->setText(
             tr("The calculator has this set-up. It works out a 10 in. blade with no kerf, so it "
                "shows %1, where your blade cuts %2 wide.")
-                .arg(calculatorCut, QString::fromStdString(lengthText(request_.coveWidth, unit_))));
+                .arg(calculatorCut,
+                     QString::fromStdString(lengthText(request.coveWidth, model_.unit()))));
     }
 }
 

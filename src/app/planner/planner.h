@@ -9,9 +9,10 @@
 #include <QWidget>
 #include <array>
 
+#include "app/planner/saw_session.h"
 #include "app/printing/print_hooks.h"
-#include "plan/cove_plan.h"
-#include "plan/length_text.h"
+#include "calculator/calculator.h"
+#include "plan/planner_model.h"
 
 class QBoxLayout;
 class QLabel;
@@ -22,30 +23,31 @@ class QTableWidget;
 
 namespace arcwright {
 
-class BoardEndView;
+class AtTheSaw;
+class Canvas;
+class FittedDrawing;
 
 class Planner : public QWidget {
     Q_OBJECT
   public:
-    // A window of its own that closes with the calculator, whose boxes it reads and fills.
-    explicit Planner(QWidget& calculator);
+    // A window of its own over `window`, closing with it; reads the calculator's set-up and,
+    // on request, types a plan into it.
+    Planner(QWidget& window, Calculator& calculator);
 
-    // Takes the cove, board and blade height from the calculator's boxes as they are now.
+    // Takes the cove, board and blade height from the calculator as it is now.
     void fillFromCalculator();
 
-    const PlanRequest& request() const { return request_; }
-    const PlanResult& result() const { return result_; }
-    LengthUnit unit() const { return unit_; }
+    // What the window shows.
+    const PlannerModel& model() const { return model_; }
 
     // Where printing the template meets the desktop; empty hooks are the desktop's own.
     void setPrintHooks(PrintHooks hooks) { printHooks_ = std::move(hooks); }
 
   private:
-    // One input: its box, the words that name it, and the request field it fills.
+    // One input: its box and the words that name it.
     struct LengthBox {
         QLineEdit* edit = nullptr;
         QString name;
-        double PlanRequest::*field = nullptr;
     };
 
     void createUi();
@@ -55,17 +57,23 @@ class Planner : public QWidget {
     QWidget* createButtons();
     void connectEvents();
 
-    void recompute();
+    // Shows the model: the boxes, the results and the buttons.
+    void showModel();
+    void showBoxes();
     void showResult();
     void showPasses();
-    void switchUnit(LengthUnit unit);
+    void showNote();
+    // The board end with the cove as this blade cuts it, for a drawing this many pixels wide
+    // and high.
+    void drawBoardEnd(Canvas& canvas, double width, double height) const;
     void applyToCalculator();
     void showWhetherPrintable();
     void printTemplate();
     void previewTemplate();
+    void openAtTheSaw();
 
-    QWidget& calculator_;
-    std::array<LengthBox, 7> boxes_{};
+    Calculator& calculator_;
+    std::array<LengthBox, kPlanBoxCount> boxes_{};  // in PlanBox order
     QRadioButton* inches_ = nullptr;
     QRadioButton* millimetres_ = nullptr;
     QLabel* angle_ = nullptr;
@@ -76,15 +84,16 @@ class Planner : public QWidget {
     QLabel* warnings_ = nullptr;
     QLabel* note_ = nullptr;  // what the calculator shows after "Use in Calculator"
     QTableWidget* passes_ = nullptr;
-    BoardEndView* endView_ = nullptr;
+    FittedDrawing* endView_ = nullptr;  // the board end with the planned cove
     QPushButton* apply_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* preview_ = nullptr;
+    QPushButton* atSaw_ = nullptr;
 
-    LengthUnit unit_ = LengthUnit::Inch;
-    PlanRequest request_;
-    PlanResult result_;
+    PlannerModel model_;
     PrintHooks printHooks_;
+    SawSession sawSession_;  // the count at the saw, kept while its view is closed
+    AtTheSaw* atTheSaw_ = nullptr;
 };
 
 }  // namespace arcwright

@@ -21,7 +21,7 @@ namespace arcwright {
 // the status line.
 void Planner::showWhetherPrintable() {
     const QString why = status_->text();
-    const bool printable = why.isEmpty() && result_.canCut();
+    const bool printable = why.isEmpty() && model_.usable();
     const std::array<std::pair<QPushButton*, QString>, 2> buttons{
         {{print_, printTemplateTip()}, {preview_, previewTemplateTip()}}};
     for (const auto& [button, whatItDoes] : buttons) {
@@ -35,7 +35,7 @@ void Planner::showWhetherPrintable() {
 void Planner::printTemplate() {
     if (!print_->isEnabled()) return;
     printPage(this, printHooks_, tr("Arcwright fence template"),
-              templateDrawing(plannedTemplate(request_, result_, unit_)));
+              templateDrawing(plannedTemplate(model_.request(), model_.result(), model_.unit())));
 }
 
 // The preview draws the page as it stood at the click, on the preview's own printer, so
@@ -48,7 +48,8 @@ void Planner::previewTemplate() {
     dialog->setWindowTitle(tr("Fence template preview"));
     dialog->printer()->setDocName(tr("Arcwright fence template"));
     dialog->printer()->setFullPage(false);
-    const DrawPage page = templateDrawing(plannedTemplate(request_, result_, unit_));
+    const DrawPage page =
+        templateDrawing(plannedTemplate(model_.request(), model_.result(), model_.unit()));
     connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
             [page](QPrinter* printer) { drawPageOn(*printer, page); });
     dialog->open();

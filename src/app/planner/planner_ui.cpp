@@ -18,10 +18,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/planner/board_end_view.h"
 #include "app/planner/planner.h"
 #include "app/planner/planner_words.h"
 #include "app/widgets/controls.h"
+#include "app/widgets/fitted_drawing.h"
 #include "app/widgets/look.h"
 
 namespace arcwright {
@@ -91,8 +91,7 @@ QWidget* Planner::createInputs() {
         QString caption;  // with the Alt key letter
         QString name;
         QString tip;
-        double PlanRequest::*field;
-        const char* start;
+        PlanBox box;
         int row, column;
     };
     const QString units =
@@ -100,37 +99,35 @@ QWidget* Planner::createInputs() {
            "cm after it or none for the unit chosen below.");
     const std::array<Input, 7> inputs{{
         {"planCoveWidth", tr("Cove &width"), tr("Cove width"),
-         tr("Width of the cove you want at the board face.") + units, &PlanRequest::coveWidth, "",
-         0, 0},
+         tr("Width of the cove you want at the board face.") + units, PlanBox::CoveWidth, 0, 0},
         {"planCoveDepth", tr("Cove &depth"), tr("Cove depth"),
-         tr("Depth of the cove: the blade height of the last pass.") + units,
-         &PlanRequest::coveDepth, "", 1, 0},
+         tr("Depth of the cove: the blade height of the last pass.") + units, PlanBox::CoveDepth, 1,
+         0},
         {"planBoardWidth", tr("&Board width"), tr("Board width"),
          tr("Width of the board's face, the face the cove is cut into.") + units,
-         &PlanRequest::boardWidth, "", 0, 2},
+         PlanBox::BoardWidth, 0, 2},
         {"planBoardThickness", tr("Board &thickness"), tr("Board thickness"),
-         tr("Thickness of the board, from its face to its back.") + units,
-         &PlanRequest::boardThickness, "", 1, 2},
+         tr("Thickness of the board, from its face to its back.") + units, PlanBox::BoardThickness,
+         1, 2},
         {"planBladeDiameter", tr("Blade di&ameter"), tr("Blade diameter"),
          tr("Diameter of your saw blade, 10 in. for most table saws.") + units,
-         &PlanRequest::bladeDiameter, "10 in.", 2, 0},
+         PlanBox::BladeDiameter, 2, 0},
         {"planKerf", tr("&Kerf"), tr("Kerf"),
          tr("Width of the blade's teeth, the kerf: about 1/8 in. for a full-kerf blade, "
             "3/32 in. for a thin-kerf one.") +
              units,
-         &PlanRequest::kerf, "1/8 in.", 2, 2},
+         PlanBox::Kerf, 2, 2},
         {"planPassDepth", tr("Depth per &pass"), tr("Depth per pass"),
          tr("The most to raise the blade between passes; light passes are safer.") + units,
-         &PlanRequest::passDepth, "1/16 in.", 3, 0},
+         PlanBox::PassDepth, 3, 0},
     }};
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        const Input& in = inputs[i];
-        auto* edit = new QLineEdit(QString::fromLatin1(in.start), panel);
+    for (const Input& in : inputs) {
+        auto* edit = new QLineEdit(panel);
         edit->setObjectName(QString::fromLatin1(in.objectName));
         describe(edit, in.name, in.tip);
         grid->addWidget(caption(in.caption, edit, panel), in.row, in.column);
         grid->addWidget(edit, in.row, in.column + 1);
-        boxes_[i] = {edit, in.name, in.field};
+        boxes_[static_cast<std::size_t>(in.box)] = {edit, in.name};
     }
 
     auto* unitRow = new QHBoxLayout;
@@ -209,7 +206,11 @@ QWidget* Planner::createResults() {
 QWidget* Planner::createDrawingAndPasses() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
-    endView_ = new BoardEndView(panel);
+    endView_ = new FittedDrawing(QStringLiteral("planEndView"), look::kWhite, panel);
+    endView_->setFocusPolicy(Qt::TabFocus);
+    endView_->setDraw([this](Canvas& canvas, double width, double height) {
+        drawBoardEnd(canvas, width, height);
+    });
     describe(endView_, tr("Board end"),
              tr("The end of the board to scale, face down on the saw table, with the cove as "
                 "your blade cuts it: its flat bottom is as wide as the teeth leave it."));
@@ -259,23 +260,38 @@ QWidget* Planner::createButtons() {
     preview_->setAutoDefault(false);
     describe(preview_, tr("Preview template"), previewTemplateTip());
     buttons->addWidget(preview_);
+    atSaw_ = new QPushButton(tr("At the &Saw..."), panel);
+    atSaw_->setObjectName(QStringLiteral("planAtSaw"));
+    atSaw_->setAutoDefault(false);
+    describe(atSaw_, tr("At the Saw"),
+             tr("Opens a view to work from at the saw: one pass at a time in large type, "
+                "stepped on with Space and Backspace."));
+    buttons->addWidget(atSaw_);
     column->addLayout(buttons);
     return panel;
 }
 
 void Planner::connectEvents() {
-    for (const LengthBox& box : boxes_) {
-        connect(box.edit, &QLineEdit::textChanged, this, &Planner::recompute);
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        connect(boxes_[i].edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+            model_.typeText(static_cast<PlanBox>(i), text.toStdString());
+            showModel();
+        });
     }
-    connect(inches_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) switchUnit(LengthUnit::Inch);
+    const auto chooseUnit = [this](LengthUnit unit) {
+        model_.chooseUnit(unit);
+        showModel();
+    };
+    connect(inches_, &QRadioButton::toggled, this, [chooseUnit](bool on) {
+        if (on) chooseUnit(LengthUnit::Inch);
     });
-    connect(millimetres_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) switchUnit(LengthUnit::Millimetre);
+    connect(millimetres_, &QRadioButton::toggled, this, [chooseUnit](bool on) {
+        if (on) chooseUnit(LengthUnit::Millimetre);
     });
     connect(apply_, &QPushButton::clicked, this, &Planner::applyToCalculator);
     connect(print_, &QPushButton::clicked, this, &Planner::printTemplate);
     connect(preview_, &QPushButton::clicked, this, &Planner::previewTemplate);
+    connect(atSaw_, &QPushButton::clicked, this, &Planner::openAtTheSaw);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }

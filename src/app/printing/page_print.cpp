@@ -10,20 +10,18 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QWidget>
+#include <utility>
 
+#include "app/printing/pdf_folder.h"
 #include "app/printing/print_queue.h"
 #include "app/printing/qt_sheet_printer.h"
-#include "print/clip.h"
 
 namespace arcwright {
 namespace {
 
 constexpr int kDotsPerInch = 1200;
-// Lines are kept within this much of the page, in points (a hundred inches).
-constexpr double kClipMarginPoints = 7200.0;
 // The worker stops within a few tens of milliseconds of its deadline; past this much more
 // the window stops waiting for it regardless.
 constexpr std::chrono::milliseconds kGrace{1000};
@@ -45,25 +43,37 @@ QPageLayout queuePageLayout(const DefaultQueue& queue) {
             QMarginsF(m.left, m.top, m.right, m.bottom), QPageLayout::Point};
 }
 
-void configure(QPdfWriter& writer, const QPageLayout& layout, const QString& title) {
+// Whether a document was drawn, and why not.
+struct Drawing {
+    bool drawn = false;
+    QString failure;
+};
+
+// The one way a document becomes a PDF file of ours, for the default queue or saved by the
+// user: a PDF writer on `layout`, the document drawn clipped to its page. The file is
+// complete when this returns.
+Drawing writePdf(const QString& file, const QPageLayout& layout, const QString& title,
+                 const DrawPage& drawPage) {
+    QPdfWriter writer(file);
     writer.setResolution(kDotsPerInch);
     writer.setPageLayout(layout);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Arcwright"));
+    QtSheetPrinter page(writer, file);
+    const bool drawn = drawPage(page);
+    return {drawn, page.failure()};
 }
 
-// The document draws through a clipping layer sized to this page, in points.
-bool drawClipped(QtSheetPrinter& page, const DrawPage& drawPage) {
-    const PageExtent area = page.printableArea();
-    ClippingPrinter clipped(page, boxAroundPage(area.width, area.height, kClipMarginPoints));
-    return drawPage(clipped);
+// Ends `message` with a full stop, so that another sentence can follow it.
+QString asSentence(const QString& message) {
+    return message.endsWith(QLatin1Char('.')) ? message : message + QLatin1Char('.');
 }
 
 }  // namespace
 
 bool drawPageOn(QPrinter& printer, const DrawPage& drawPage) {
     QtSheetPrinter page(printer, QtSheetPrinter::Queue::Direct);
-    return drawClipped(page, drawPage);
+    return drawPage(page);
 }
 
 void printPage(QWidget* window, const PrintHooks& hooks, const QString& documentName,
@@ -74,7 +84,6 @@ void printPage(QWidget* window, const PrintHooks& hooks, const QString& document
 }
 
 PagePrint::PagePrint(QWidget* window) : QObject(window), window_(window) {
-    setObjectName(QStringLiteral("pagePrint"));
     limit_.setSingleShot(true);
     connect(&limit_, &QTimer::timeout, this, [this] {
         if (giveUp_) giveUp_();
@@ -84,33 +93,55 @@ PagePrint::PagePrint(QWidget* window) : QObject(window), window_(window) {
 }
 
 // Runs while the window is being destroyed: it leaves the widgets alone and only stops the
-// waits, which end within a few tens of milliseconds. Results they post die with this object.
+// waits, which end within a few tens of milliseconds. Results they post die with this
+// object, and so do the documents waiting.
 PagePrint::~PagePrint() {
     worker_.request_stop();
     for (auto& worker : abandoned_) worker.request_stop();
 }
 
 PagePrint* PagePrint::of(const QWidget* window) {
-    return window->findChild<PagePrint*>(QStringLiteral("pagePrint"), Qt::FindDirectChildrenOnly);
+    return window->findChild<PagePrint*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void PagePrint::print(const PrintHooks& hooks, const QString& documentName, DrawPage drawPage) {
-    if (busy()) return;  // one page at a time: a second click waits for nothing
+    Job job{withDesktopDefaults(hooks, window_), documentName, std::move(drawPage), {}};
+    if (!busy()) {
+        start(std::move(job));
+        return;
+    }
+    if (waiting() >= kMostWaiting) {
+        pressRefused_ = true;
+    } else {
+        waiting_.push_back(std::move(job));
+    }
+    showStatus(statusText());
+}
+
+void PagePrint::start(Job job) {
     linger_.stop();
     endBusy();
-    job_ = Job{withDesktopDefaults(hooks, window_), documentName, std::move(drawPage), {}};
+    pressRefused_ = false;
+    job_ = std::move(job);
     if (job_->hooks.defaultPrinter) {
         std::unique_ptr<QPrinter> printer = job_->hooks.defaultPrinter();
         if (!printer) {
             chooseInDialog();
             return;
         }
-        printer->setDocName(documentName);
+        printer->setDocName(job_->name);
         printOn(std::move(printer));
         return;
     }
     showBusy(tr("Looking for the printer…"));
     runOffThread<DefaultQueue>(findDefaultQueue, &PagePrint::onDefaultQueue);
+}
+
+void PagePrint::startNext() {
+    if (job_ || waiting_.empty()) return;
+    Job next = std::move(waiting_.front());
+    waiting_.pop_front();
+    start(std::move(next));
 }
 
 template <class Result>
@@ -160,37 +191,28 @@ void PagePrint::onDefaultQueue(const DefaultQueue& found) {
             chooseInDialog();
             return;
         case ServerAnswer::NoAnswer:
-            offerPdf(
-                tr("The print server does not answer, so “%1” was not printed.").arg(job_->name));
+            serverSilent();
             return;
         case ServerAnswer::Stopped:
             finish(false);
             return;
     }
 
-    // The page goes to the queue as a PDF file drawn here: Qt's own printer for a queue
+    // The document goes to the queue as a PDF file drawn here: Qt's own printer for a queue
     // would ask the print server about it on the window's thread.
     job_->queue = QString::fromStdString(found.name);
     pdfSpool_ = std::make_unique<QTemporaryFile>(QDir::tempPath() +
                                                  QStringLiteral("/arcwright-page-XXXXXX.pdf"));
     if (!pdfSpool_->open()) {
-        offerPdf(tr("“%1” was not printed: it could not be written to %2.")
-                     .arg(job_->name, QDir::toNativeSeparators(QDir::tempPath())));
+        notPrinted(tr("“%1” was not printed: it could not be written to %2.")
+                       .arg(job_->name, QDir::toNativeSeparators(QDir::tempPath())));
         return;
     }
     pdfSpool_->close();
     const QString file = pdfSpool_->fileName();
-    bool drawn = false;
-    QString failure;
-    {
-        QPdfWriter writer(file);
-        configure(writer, queuePageLayout(found), job_->name);
-        QtSheetPrinter page(writer, file);
-        drawn = draw(page);
-        failure = page.failure();
-    }
-    if (!drawn) {
-        offerPdf(tr("“%1” was not printed: %2").arg(job_->name, failure));
+    const Drawing drawing = writePdf(file, queuePageLayout(found), job_->name, job_->draw);
+    if (!drawing.drawn) {
+        notPrinted(tr("“%1” was not printed: %2").arg(job_->name, drawing.failure));
         return;
     }
     QueueJob job;
@@ -212,14 +234,14 @@ void PagePrint::sendToQueue(QueueJob job) {
 void PagePrint::onJobReceipt(const JobReceipt& receipt) {
     switch (receipt.answer) {
         case ServerAnswer::Answered:
+            activity_.clear();
             showStatus(
                 tr("“%1” went to %2 as job %3.").arg(job_->name, job_->queue).arg(receipt.jobId));
             linger_.start(kResultShown);
             finish(true);
             return;
         case ServerAnswer::NoAnswer:
-            offerPdf(
-                tr("The print server does not answer, so “%1” was not printed.").arg(job_->name));
+            serverSilent();
             return;
         case ServerAnswer::NotFound:
         case ServerAnswer::NoServer:
@@ -227,7 +249,7 @@ void PagePrint::onJobReceipt(const JobReceipt& receipt) {
             const QString reason = receipt.message.empty()
                                        ? tr("the print server is gone")
                                        : QString::fromStdString(receipt.message);
-            offerPdf(
+            notPrinted(
                 tr("The printer %1 did not take “%2”: %3").arg(job_->queue, job_->name, reason));
             return;
         }
@@ -240,36 +262,46 @@ void PagePrint::onJobReceipt(const JobReceipt& receipt) {
 void PagePrint::chooseInDialog() {
     endBusy();
     const QPointer<PagePrint> alive(this);
-    job_->hooks.tell(
+    QString message =
         tr("No printer is set up.\n\nIn the next window you can choose a printer, or print "
            "“%1” to a PDF file.")
-            .arg(job_->name));
+            .arg(job_->name);
+    if (waiting() == 1) {
+        message += QStringLiteral("\n\n") + tr("One more is waiting; cancelling gives it up.");
+    } else if (waiting() > 1) {
+        message += QStringLiteral("\n\n") +
+                   tr("%1 more are waiting; cancelling gives them up.").arg(waiting());
+    }
+    job_->hooks.tell(message);
     if (!alive) return;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     // Named before the dialog opens, so that it offers "<document>.pdf" to save into.
     printer->setDocName(job_->name);
-    printer->setOutputFileName(suggestedPdf());
+    printer->setOutputFileName(suggestedPdfFile(job_->name));
     const bool chosen = job_->hooks.choosePrinter(*printer);
     if (!alive) return;
-    if (!chosen) {
-        finish(false);
+    if (chosen) {
+        printOn(std::move(printer));
         return;
     }
-    printOn(std::move(printer));
+    const int givenUp = giveUpWaiting();
+    finish(false);
+    if (!alive || givenUp == 0) return;
+    showStatus(givenUp == 1 ? tr("The page waiting was given up.")
+                            : tr("The %1 pages waiting were given up.").arg(givenUp));
+    linger_.start(kResultShown);
 }
 
 void PagePrint::printOn(std::unique_ptr<QPrinter> printer) {
     printer_ = std::move(printer);
-    bool drawn = false;
-    QString failure;
+    Drawing drawing;
     {
         QtSheetPrinter page(*printer_);
-        drawn = draw(page);
-        failure = page.failure();
+        drawing = {job_->draw(page), page.failure()};
         spool_ = page.takeSpool();
     }
-    if (!drawn) {
-        offerPdf(tr("“%1” was not printed: %2").arg(job_->name, failure));
+    if (!drawing.drawn) {
+        notPrinted(tr("“%1” was not printed: %2").arg(job_->name, drawing.failure));
         return;
     }
     if (!spool_) {
@@ -281,30 +313,53 @@ void PagePrint::printOn(std::unique_ptr<QPrinter> printer) {
 
 void PagePrint::saveAsPdf() {
     const QPointer<PagePrint> alive(this);
-    const QString file = job_->hooks.choosePdfFile(suggestedPdf());
+    const QString file = job_->hooks.choosePdfFile(suggestedPdfFile(job_->name));
     if (!alive) return;
     if (file.isEmpty()) {
         finish(false);
         return;
     }
-    bool drawn = false;
-    QString failure;
-    {
-        QPdfWriter writer(file);
-        configure(writer, savedPageLayout(), job_->name);
-        QtSheetPrinter page(writer, file);
-        drawn = draw(page);
-        failure = page.failure();
-    }
-    if (!drawn) {
-        job_->hooks.tell(tr("“%1” was not saved: %2").arg(job_->name, failure));
+    const Drawing drawing = writePdf(file, savedPageLayout(), job_->name, job_->draw);
+    if (!drawing.drawn) {
+        job_->hooks.tell(tr("“%1” was not saved: %2").arg(job_->name, drawing.failure));
         if (!alive) return;
     }
-    finish(drawn);
+    finish(drawing.drawn);
 }
 
-bool PagePrint::draw(QtSheetPrinter& page) const {
-    return drawClipped(page, job_->draw);
+// The server said nothing in time: one sentence, which names the documents given up with
+// this one.
+void PagePrint::serverSilent() {
+    const int givenUp = giveUpWaiting();
+    QString message;
+    if (givenUp == 0) {
+        message = tr("The print server does not answer, so “%1” was not printed.").arg(job_->name);
+    } else if (givenUp == 1) {
+        message = tr("The print server does not answer, so “%1” was not printed, nor the "
+                     "page waiting after it.")
+                      .arg(job_->name);
+    } else {
+        message = tr("The print server does not answer, so “%1” was not printed, nor the %2 "
+                     "pages waiting after it.")
+                      .arg(job_->name)
+                      .arg(givenUp);
+    }
+    offerPdf(message);
+}
+
+// The document was not printed, for the reason `why`: the documents waiting behind it are
+// given up, and the message says so.
+void PagePrint::notPrinted(const QString& why) {
+    const int givenUp = giveUpWaiting();
+    QString message = why;
+    if (givenUp == 1) {
+        message =
+            asSentence(why) + QLatin1Char(' ') + tr("The page waiting after it was given up.");
+    } else if (givenUp > 1) {
+        message = asSentence(why) + QLatin1Char(' ') +
+                  tr("The %1 pages waiting after it were given up.").arg(givenUp);
+    }
+    offerPdf(message);
 }
 
 void PagePrint::offerPdf(const QString& message) {
@@ -319,19 +374,47 @@ void PagePrint::offerPdf(const QString& message) {
     }
 }
 
+int PagePrint::giveUpWaiting() {
+    const int count = waiting();
+    givenUp_ += count;
+    waiting_.clear();
+    return count;
+}
+
 void PagePrint::finish(bool printed) {
     window_->unsetCursor();
     if (!linger_.isActive()) clearStatus();
+    activity_.clear();
     job_.reset();
     spool_.reset();
     printer_.reset();
     pdfSpool_.reset();
+    const int givenUp = std::exchange(givenUp_, 0);
+    const QPointer<PagePrint> alive(this);
     emit finished(printed);
+    for (int i = 0; i < givenUp && alive; ++i) emit finished(false);
+    // The next one starts from the event loop, so the window gets a turn between documents.
+    if (alive && !waiting_.empty()) {
+        QMetaObject::invokeMethod(this, &PagePrint::startNext, Qt::QueuedConnection);
+    }
 }
 
-void PagePrint::showBusy(const QString& status) {
+void PagePrint::showBusy(const QString& activity) {
+    activity_ = activity;
     window_->setCursor(Qt::BusyCursor);
-    showStatus(status);
+    showStatus(statusText());
+}
+
+// What the document on its way is doing, how many wait behind it, and whether a press
+// found the line full.
+QString PagePrint::statusText() const {
+    QStringList parts;
+    if (!activity_.isEmpty()) parts << activity_;
+    if (!waiting_.empty()) parts << tr("%1 more waiting.").arg(waiting());
+    if (pressRefused_) {
+        parts << tr("A press was not taken: no more than %1 can wait.").arg(kMostWaiting);
+    }
+    return parts.join(QLatin1Char(' '));
 }
 
 void PagePrint::showStatus(const QString& status) {
@@ -355,18 +438,13 @@ void PagePrint::showStatus(const QString& status) {
 }
 
 void PagePrint::endBusy() {
+    activity_.clear();
     window_->unsetCursor();
     clearStatus();
 }
 
 void PagePrint::clearStatus() {
     delete status_;
-}
-
-QString PagePrint::suggestedPdf() const {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
-    return QDir(folder).filePath(job_->name + QStringLiteral(".pdf"));
 }
 
 }  // namespace arcwright

@@ -8,6 +8,7 @@
 #include <QLineF>
 #include <QPdfWriter>
 #include <QPen>
+#include <QPolygonF>
 #include <QPrinter>
 #include <QRectF>
 #include <algorithm>
@@ -79,9 +80,42 @@ void QtSheetPrinter::setTextPosition(float x, float y) {
     position_ = QPointF(x, y);
 }
 
-void QtSheetPrinter::drawLine(float x1, float y1, float x2, float y2) {
+void QtSheetPrinter::drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
     if (!openPage()) return;
+    if (colour || lineWidth_ != 1.0) {
+        painter_.save();
+        painter_.setPen(ink(colour));
+        drawClipped(toDevice(x1, y1), toDevice(x2, y2));
+        painter_.restore();
+        return;
+    }
     drawClipped(toDevice(x1, y1), toDevice(x2, y2));
+}
+
+void QtSheetPrinter::setLineWidth(float points) {
+    lineWidth_ = points;
+}
+
+// The pen of a line: black unless a colour is asked for; one dot of the printer, the finest
+// line it draws, unless a width is.
+QPen QtSheetPrinter::ink(std::optional<Rgb> colour) const {
+    const QColor c = colour ? QColor(colour->r, colour->g, colour->b) : QColor(Qt::black);
+    return QPen(c, lineWidth_ == 1.0 ? 0.0 : lineWidth_ * scaleX_);
+}
+
+void QtSheetPrinter::fillPolygon(std::span<const CanvasPoint> corners, Rgb colour) {
+    if (corners.size() < 3 || !openPage()) return;
+    QPolygonF polygon;
+    for (const CanvasPoint& c : corners) {
+        const QPointF at = toDevice(c.x, c.y);
+        if (!deviceBox_.contains(at.x(), at.y())) return;  // nothing a page could show
+        polygon << at;
+    }
+    painter_.save();
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(QColor(colour.r, colour.g, colour.b));
+    painter_.drawPolygon(polygon);
+    painter_.restore();
 }
 
 void QtSheetPrinter::drawRectangle(float x1, float y1, float x2, float y2) {
@@ -122,6 +156,16 @@ void QtSheetPrinter::printText(std::string_view text, bool lineBreak) {
     }
 }
 
+bool QtSheetPrinter::newPage() {
+    // A first page with nothing on it is still a page: it opens, so the next one follows it.
+    if (!openPage()) return false;
+    if (!device_.newPage()) {
+        failure_ = text("The next page could not be started.");
+        return false;
+    }
+    return true;
+}
+
 bool QtSheetPrinter::endDocument() {
     switch (page_) {
         case Page::Failed:
@@ -134,11 +178,11 @@ bool QtSheetPrinter::endDocument() {
             break;
     }
     page_ = Page::Ended;
-    if (!painter_.end() || (printer_ != nullptr && printer_->printerState() == QPrinter::Error)) {
-        failure_ = text("The page could not be finished.");
-        return false;
-    }
-    return true;
+    const bool ended =
+        painter_.end() && (printer_ == nullptr || printer_->printerState() != QPrinter::Error);
+    if (!ended && failure_.isEmpty()) failure_ = text("The page could not be finished.");
+    // A page that could not be started leaves the document short of it.
+    return failure_.isEmpty();
 }
 
 bool QtSheetPrinter::openPage() {

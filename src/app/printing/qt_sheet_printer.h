@@ -19,12 +19,13 @@ class QPrinter;
 
 namespace arcwright {
 
-// A page on a Qt printer or PDF writer. Coordinates are points scaled from the device's own
-// resolution, with the origin at the top left of the printable area; nothing is fitted to
-// the page, so an inch of board is an inch on paper. The page opens with the first drawing
-// or text and is finished by endDocument(). Lines are clipped to a box well around the
-// page, so no coordinate reaches the PDF writer that it cannot write, whatever document is
-// drawn; text far off the page is left out.
+// The pages of one document on a Qt printer or PDF writer. Coordinates are points scaled
+// from the device's own resolution, with the origin at the top left of the printable area;
+// nothing is fitted to the page, so an inch of board is an inch on paper. The first page
+// opens with the first drawing or text, newPage() starts the next, and endDocument()
+// finishes the document. Every line is clipped once, here, to a box well around the page, so
+// no coordinate reaches the PDF writer that it cannot write, whatever document is drawn; a
+// polygon or text far off the page is left out.
 class QtSheetPrinter final : public SheetPrinter {
   public:
     enum class Queue {
@@ -32,7 +33,7 @@ class QtSheetPrinter final : public SheetPrinter {
         Direct,  // the printer paints where Qt sends it, as in a print preview
     };
 
-    // `printer` must outlive this object and is used for one page only.
+    // `printer` must outlive this object and is used for one document only.
     explicit QtSheetPrinter(QPrinter& printer, Queue queue = Queue::Spool);
     // The same on a PDF writer that writes `fileName`.
     QtSheetPrinter(QPdfWriter& writer, const QString& fileName);
@@ -46,9 +47,13 @@ class QtSheetPrinter final : public SheetPrinter {
     void setFontSize(double points) override;
     void setEmphasis(bool on) override;
     void setTextPosition(float x, float y) override;
-    void drawLine(float x1, float y1, float x2, float y2) override;
+    using SheetPrinter::drawLine;
+    void drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) override;
     void drawRectangle(float x1, float y1, float x2, float y2) override;
+    void fillPolygon(std::span<const CanvasPoint> corners, Rgb colour) override;
+    void setLineWidth(float points) override;
     void printText(std::string_view text, bool lineBreak) override;
+    bool newPage() override;
     bool endDocument() override;
 
     // Why the page was not printed, for the user; empty while nothing has failed.
@@ -64,6 +69,7 @@ class QtSheetPrinter final : public SheetPrinter {
     QPointF toDevice(double x, double y) const;
     QFont currentFont() const;
     void drawClipped(const QPointF& from, const QPointF& to);
+    QPen ink(std::optional<Rgb> colour) const;
 
     QPagedPaintDevice& device_;
     QPrinter* printer_ = nullptr;  // null on a PDF writer
@@ -77,6 +83,8 @@ class QtSheetPrinter final : public SheetPrinter {
     // Device pixels per unit; 1 until the unit is set to points.
     double scaleX_ = 1.0;
     double scaleY_ = 1.0;
+
+    double lineWidth_ = 1.0;  // points; 1 is the printer's finest line
 
     QString family_;
     double fontSize_ = 12.0;

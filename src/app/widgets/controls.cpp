@@ -91,8 +91,4 @@ void setBoxColour(QLineEdit* box, const QColor& colour) {
     box->setPalette(pal);
 }
 
-QColor boxColour(const QLineEdit* box) {
-    return box->palette().color(QPalette::Base);
-}
-
 }  // namespace arcwright

@@ -38,6 +38,5 @@ QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& ca
 void setCaption(QLabel* label, const QString& caption);
 
 void setBoxColour(QLineEdit* box, const QColor& colour);
-QColor boxColour(const QLineEdit* box);
 
 }  // namespace arcwright

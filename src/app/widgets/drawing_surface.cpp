@@ -6,11 +6,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>
 #include <vector>
+
+#include "views/clip.h"
 
 namespace arcwright {
 namespace {
@@ -21,58 +24,14 @@ QColor toQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-// Clips a level or plumb line: `across` is its one coordinate across the line, which must
-// lie within [acrossLo, acrossHi]; its ends `from` and `to` are cut to [lo, hi]. False,
-// with the ends left alone, when nothing is left.
-bool clipAlong(double across, double acrossLo, double acrossHi, double& from, double& to, double lo,
-               double hi) {
-    if (across < acrossLo || across > acrossHi) return false;
-    if (std::max(from, to) < lo || std::min(from, to) > hi) return false;
-    from = std::clamp(from, lo, hi);
-    to = std::clamp(to, lo, hi);
-    return true;
-}
-
-// Clips a segment to a rectangle (Liang-Barsky). Keeps wild coordinates from typed
-// sizes far off the surface out of the raster engine. False when nothing is left.
-bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
-    // Most segments lie wholly on the surface.
-    if (box.contains(a) && box.contains(b)) return true;
-    const auto clampTo = [](double v, double lo, double hi) { return std::clamp(v, lo, hi); };
-    // Level and plumb lines clip exactly, however far off their ends lie (a board
-    // typed a mile wide still shows its faces).
-    if (a.y() == b.y()) {
-        return clipAlong(a.y(), box.top(), box.bottom(), a.rx(), b.rx(), box.left(), box.right());
-    }
-    if (a.x() == b.x()) {
-        return clipAlong(a.x(), box.left(), box.right(), a.ry(), b.ry(), box.top(), box.bottom());
-    }
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
-                         box.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-        if (t0 > t1) return false;
-    }
-    const QPointF start = a;
-    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    // Slanted lines from far-off ends lose precision here; keep them on the surface.
-    const auto clamp = [&](QPointF pt) {
-        return QPointF(clampTo(pt.x(), box.left(), box.right()),
-                       clampTo(pt.y(), box.top(), box.bottom()));
-    };
-    a = clamp(a);
-    b = clamp(b);
+// The drawings' one clipper, on widget pixels: wild coordinates from typed sizes far off the
+// surface never reach the raster engine, and level and plumb lines stay exactly level and
+// plumb however far off their ends lie (a board typed a mile wide still shows its faces).
+bool clipToBox(QPointF& a, QPointF& b, const ClipBox& box) {
+    const auto clipped = clipSegment({a.x(), a.y(), b.x(), b.y()}, box);
+    if (!clipped) return false;
+    a = QPointF(clipped->x1, clipped->y1);
+    b = QPointF(clipped->x2, clipped->y2);
     return true;
 }
 
@@ -95,6 +54,24 @@ struct UserToWidget {
         return {origin.x() + (x - left) * sx, origin.y() + (y - top) * sy};
     }
 };
+
+// Fills a polygon of the drawing. Its corners are the caller's, placed on the surface (a board
+// end fitted to its view); one lying wildly far off is no polygon to fill.
+void fillPolygon(QPainter& painter, std::span<const CanvasPoint> corners, Rgb colour,
+                 const UserToWidget& toPixels) {
+    constexpr double kFarthest = 1e6;  // pixels
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(corners.size()));
+    for (const CanvasPoint& c : corners) {
+        const QPointF at = toPixels(c.x, c.y);
+        if (!(std::abs(at.x()) < kFarthest && std::abs(at.y()) < kFarthest)) return;
+        polygon << at;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toQColor(colour));
+    painter.drawPolygon(polygon);
+    painter.setBrush(Qt::NoBrush);
+}
 
 // Puts a line's end where a pen `penPixels` device pixels wide covers whole device
 // pixels, so level and plumb lines stay crisp while slanted ones are smoothed; at a
@@ -120,46 +97,16 @@ DrawingSurface::DrawingSurface(const QString& name, const QColor& background, QW
     setFocusPolicy(Qt::StrongFocus);
 }
 
-// A recomputation draws a few thousand lines in a row; one repaint request covers them all
-// until the surface is painted. (A request while hidden is dropped, but showing the surface
-// paints all of it anyway.)
-void DrawingSurface::schedulePaint() {
-    if (paintScheduled_) return;
-    paintScheduled_ = true;
+void DrawingSurface::show(const DisplayList* list) {
+    list_ = list;
     update();
-}
-
-void DrawingSurface::clear() {
-    list_.clear();
-    schedulePaint();
-}
-
-void DrawingSurface::setScale(float left, float top, float width, float height) {
-    list_.setScale(left, top, width, height);
-    schedulePaint();
-}
-
-void DrawingSurface::drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) {
-    list_.drawLine(x1, y1, x2, y2, colour);
-    schedulePaint();
-}
-
-void DrawingSurface::drawArc(float cx, float cy, float radius, Rgb colour, float startRad,
-                             float endRad) {
-    list_.drawArc(cx, cy, radius, colour, startRad, endRad);
-    schedulePaint();
 }
 
 QRect DrawingSurface::innerRect() const {
     return rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
 }
 
-QPointF DrawingSurface::toWidget(double x, double y) const {
-    return UserToWidget(list_.scale(), innerRect())(x, y);
-}
-
 void DrawingSurface::paintEvent(QPaintEvent*) {
-    paintScheduled_ = false;
     QPainter painter(this);
     const QRect inner = innerRect();
     painter.fillRect(rect(), palette().color(QPalette::Window));
@@ -171,10 +118,12 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     painter.drawLine(1, height() - 1, width() - 1, height() - 1);
     painter.drawLine(width() - 1, 1, width() - 1, height() - 1);
 
+    if (list_ == nullptr) return;
     painter.setClipRect(inner);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRectF clipBox = QRectF(inner).adjusted(-4, -4, 4, 4);
-    const Scale& s = list_.scale();
+    const ClipBox lineBox{clipBox.left(), clipBox.top(), clipBox.right(), clipBox.bottom()};
+    const Scale& s = list_->scale();
     const double pixelsPerUnitX =
         s.width != 0.0f ? inner.width() / std::abs(static_cast<double>(s.width)) : 0.0;
     const UserToWidget toPixels(s, inner);
@@ -182,10 +131,11 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     // Runs of lines in the same pen go to the painter together, and the pen is only set
     // when it changes: a deep cove is a few thousand short lines.
     std::vector<QLineF> run;
-    run.reserve(list_.primitives().size());
+    run.reserve(list_->primitives().size());
     bool penSet = false;
     std::optional<Rgb> penColour;
     LineStyle penStyle = LineStyle::Solid;
+    float penWidth = 1;
     bool pointsRepeat = false;  // a repeated point leaves the picture as it is
 
     // Most of those lines are shorter than a pixel: both ends snap to the same pixel centre,
@@ -193,7 +143,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     // solid, opaque pen it stays as it is, so each such pixel is drawn once per run.
     // One pen pixel per device pixel: the grid of pixels a point can set is in device pixels.
     const double ratio = devicePixelRatioF();
-    const int penPixels = std::max(1, static_cast<int>(std::lround(ratio)));
+    int penPixels = 1;
     const int gridScale = static_cast<int>(std::ceil(ratio));
     const QRect logicalGrid = clipBox.toAlignedRect().adjusted(0, 0, 1, 1);
     const QRect grid(logicalGrid.topLeft() * gridScale, logicalGrid.size() * gridScale);
@@ -223,24 +173,34 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     };
     newRun();
 
-    for (const Primitive& p : list_.primitives()) {
-        if (!penSet || p.colour != penColour || p.style != penStyle) {
+    for (const Primitive& p : list_->primitives()) {
+        if (p.kind == Primitive::Kind::Polygon) {
+            drawRun();
+            fillPolygon(painter, list_->corners(p), p.colour.value_or(Rgb{}), toPixels);
+            penSet = false;  // the fill took the pen away
+            continue;
+        }
+        if (!penSet || p.colour != penColour || p.style != penStyle || p.width != penWidth) {
             drawRun();
             QPen pen(p.colour ? toQColor(*p.colour) : foreground_);
-            // One pixel wide at any pixel ratio.
-            pen.setWidthF(1.0);
+            // As many device-independent pixels wide as asked, at any pixel ratio.
+            pen.setWidthF(p.width);
             pen.setCapStyle(Qt::FlatCap);
             if (p.style == LineStyle::Dotted) pen.setStyle(Qt::DotLine);
             painter.setPen(pen);
             penSet = true;
             penColour = p.colour;
             penStyle = p.style;
-            pointsRepeat = pen.style() == Qt::SolidLine && pen.color().alpha() == 255;
+            penWidth = p.width;
+            penPixels = std::max(1, static_cast<int>(std::lround(p.width * ratio)));
+            // A point of a one-pixel pen sets one device pixel; a wider pen's, several.
+            pointsRepeat =
+                pen.style() == Qt::SolidLine && pen.color().alpha() == 255 && p.width == 1;
         }
         if (p.kind == Primitive::Kind::Line) {
             QPointF a = toPixels(p.x1, p.y1);
             QPointF b = toPixels(p.x2, p.y2);
-            if (!clipSegment(a, b, clipBox)) continue;
+            if (!clipToBox(a, b, lineBox)) continue;
             a = onPixel(a, ratio, penPixels);
             b = onPixel(b, ratio, penPixels);
             if (a == b && alreadySet(a)) continue;

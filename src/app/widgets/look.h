@@ -6,6 +6,9 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <cstdint>
+
+#include "views/canvas.h"
 
 namespace arcwright::look {
 
@@ -26,6 +29,12 @@ inline const QColor kLightGrey{224, 224, 224};
 inline const QColor kRed{255, 0, 0};
 inline const QColor kPink{255, 192, 192};
 inline const QColor kBrown{128, 64, 0};
+
+// A colour as the drawings take it.
+inline Rgb rgb(const QColor& c) {
+    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+            static_cast<std::uint8_t>(c.blue())};
+}
 
 // Installed stand-ins for the window's and the sheet's typefaces; call once before
 // any widget is made.
