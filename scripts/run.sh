@@ -15,7 +15,12 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 shot="$PWD/build/arcwright-window.png"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+# Qt wants a private runtime folder; one made here goes again when the run ends.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+export XDG_RUNTIME_DIR
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c '
   ./build/src/app/arcwright & app=$!
   sleep 3

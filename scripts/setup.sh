@@ -13,7 +13,7 @@ packages=(
   xvfb xauth imagemagick
   fonts-liberation2 fonts-dejavu-core
   locales
-  cups cups-client cups-bsd cups-filters poppler-utils libcups2-dev
+  cups cups-client cups-bsd cups-filters poppler-utils libcups2-dev procps
   desktop-file-utils appstream dpkg-dev file reuse
 )
 
