@@ -158,6 +158,10 @@ class SurfaceTest : public QObject {
         QTest::newRow("red then yellow") << QList<QColor>{red, yellow};
         QTest::newRow("red, yellow, red") << QList<QColor>{red, yellow, red};
         QTest::newRow("yellow, red twice, yellow") << QList<QColor>{yellow, red, red, yellow};
+        // More runs of one pen than the surface counts before it starts its count again.
+        QList<QColor> turns;
+        for (int run = 0; run < 601; ++run) turns << (run % 2 == 0 ? yellow : red);
+        QTest::newRow("601 pens in turn") << turns;
     }
     void pointsOnOnePixelShowTheLastPen() {
         QFETCH(QList<QColor>, pens);
@@ -182,6 +186,77 @@ class SurfaceTest : public QObject {
                 if (pen != pens.last()) QVERIFY(!anyPixelOf(image, around, pen, 0));
             }
         }
+    }
+
+    // A pixel set in one run and again hundreds of runs later, untouched between: the later
+    // pen shows, however many runs the surface has counted meanwhile.
+    void aPixelSetAgainLongAfterShowsTheLaterPen_data() {
+        QTest::addColumn<int>("later");
+        QTest::newRow("255 runs later") << 255;
+        QTest::newRow("257 runs later") << 257;
+        QTest::newRow("511 runs later") << 511;
+    }
+    void aPixelSetAgainLongAfterShowsTheLaterPen() {
+        QFETCH(int, later);
+        QWidget host;
+        DrawingSurface surface(QStringLiteral("Surface"), Qt::white, &host);
+        surface.setGeometry(0, 0, 100, 100);
+        DisplayList drawing;
+        drawing.setScale(0, 0, 100, 100);
+        const Rgb red{255, 0, 0};
+        const Rgb yellow{255, 255, 0};
+        for (int run = 0; run <= later; ++run) {
+            const Rgb pen = run % 2 == 0 ? red : yellow;
+            if (run == 0 || run == later) {
+                drawing.drawLine(30, 30, 30, 30, pen);
+            } else {
+                drawing.drawLine(70, 70, 70, 70, pen);
+            }
+        }
+        surface.show(&drawing);
+        const QColor last = later % 2 == 0 ? Qt::red : Qt::yellow;
+        const QPoint at = onSurface(surface, drawing, 30, 30).toPoint();
+        QVERIFY(
+            anyPixelOf(surface.grab().toImage(), QRect(at - QPoint(2, 2), QSize(5, 5)), last, 0));
+    }
+
+    // A run of one pen longer than the painter is handed at once: every point of it shows,
+    // the last as the first.
+    void aLongRunDrawsEveryLine_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("one short of the piece") << 31 << 33;
+        QTest::newRow("just over the piece") << 41 << 25;
+        QTest::newRow("three pieces and some") << 60 << 55;
+    }
+    void aLongRunDrawsEveryLine() {
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QWidget host;
+        DrawingSurface surface(QStringLiteral("Surface"), Qt::white, &host);
+        surface.setGeometry(0, 0, 3 * columns + 20, 3 * rows + 20);
+        DisplayList drawing;
+        drawing.setScale(0, 0, 3 * columns + 20, 3 * rows + 20);
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                const float x = 10.0f + 3 * column;
+                const float y = 10.0f + 3 * row;
+                drawing.drawLine(x, y, x, y, Rgb{255, 0, 0});
+            }
+        }
+        surface.show(&drawing);
+        const QImage image = surface.grab().toImage();
+        int missing = 0;
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                const QPoint at =
+                    onSurface(surface, drawing, 10 + 3 * column, 10 + 3 * row).toPoint();
+                if (!anyPixelOf(image, QRect(at - QPoint(1, 1), QSize(3, 3)), Qt::red, 0)) {
+                    ++missing;
+                }
+            }
+        }
+        QCOMPARE(missing, 0);
     }
 };
 

@@ -130,8 +130,11 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
 
     // Runs of lines in the same pen go to the painter together, and the pen is only set
     // when it changes: a deep cove is a few thousand short lines.
+    // They go in pieces of a fixed size, so a long run costs no more memory than a short
+    // one; the painter strokes lines a few at a time anyway, so the pixels are the same.
+    constexpr std::size_t kLinesAtOnce = 1024;
     std::vector<QLineF> run;
-    run.reserve(list_->primitives().size());
+    run.reserve(std::min(list_->primitives().size(), kLinesAtOnce));
     bool penSet = false;
     std::optional<Rgb> penColour;
     LineStyle penStyle = LineStyle::Solid;
@@ -161,14 +164,17 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
         if (!pointsRepeat || x < 0 || y < 0 || x >= grid.width() || y >= grid.height()) {
             return false;
         }
-        std::uint32_t& stamp = pointStamps_[static_cast<std::size_t>(y) * grid.width() + x];
+        std::uint8_t& stamp = pointStamps_[static_cast<std::size_t>(y) * grid.width() + x];
         if (stamp == pointStamp_) return true;
         stamp = pointStamp_;
         return false;
     };
-    const auto drawRun = [&] {
+    const auto drawLines = [&] {
         if (!run.empty()) painter.drawLines(run.data(), static_cast<int>(run.size()));
         run.clear();
+    };
+    const auto drawRun = [&] {
+        drawLines();
         newRun();
     };
     newRun();
@@ -205,6 +211,7 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
             b = onPixel(b, ratio, penPixels);
             if (a == b && alreadySet(a)) continue;
             run.emplace_back(a, b);
+            if (run.size() == kLinesAtOnce) drawLines();  // the same run goes on
             continue;
         }
         drawRun();

@@ -39,9 +39,11 @@ class DrawingSurface : public QWidget {
     const DisplayList* list_ = nullptr;
     QColor foreground_;
     bool pressed_ = false;
-    // Which pixels the current pen has already set as a single point (see paintEvent).
-    std::vector<std::uint32_t> pointStamps_;
-    std::uint32_t pointStamp_ = 0;
+    // Which pixels the current pen has already set as a single point (see paintEvent): a
+    // byte a pixel, since the grid stays allocated between paints and a run of one pen
+    // rarely comes round more than 255 times before the stamps are cleared.
+    std::vector<std::uint8_t> pointStamps_;
+    std::uint8_t pointStamp_ = 0;
 };
 
 }  // namespace arcwright
