@@ -22,18 +22,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-row_failures=0
-fail() {
-  echo "FAIL: $row: $*"
-  failures=$((failures + 1))
-  row_failures=$((row_failures + 1))
-}
-# Closes a row: says it passed when nothing in it failed.
-passed() {
-  [ "$row_failures" -eq 0 ] && echo "ok: $row"
-  row_failures=0
-}
+# shellcheck source=script_rows.sh
+source "$(dirname "${BASH_SOURCE[0]}")/script_rows.sh"
 alive() { [ -d "/proc/$1" ] && [ "$(cut -d' ' -f3 "/proc/$1/stat")" != Z ]; }
 
 # A process in a session of its own, as a test's helper that detached itself would be.
@@ -87,14 +77,6 @@ for entry in "${rows[@]}"; do
 done
 
 # Bad calls are refused and touch nothing.
-for call in "" "clear" "wipe $scratch"; do
-  row="usage: '$call'"
-  # shellcheck disable=SC2086  # the call's words
-  bash "$scripts/test-scratch.sh" $call >/dev/null 2>&1
-  status=$?
-  [ "$status" -eq 2 ] || fail "exit $status, not 2"
-  passed
-done
+refused "$scripts/test-scratch.sh" "" "clear" "wipe $scratch"
 
-[ "$failures" -eq 0 ] || exit 1
-echo "all passed"
+finish
