@@ -240,26 +240,21 @@ QWidget* Planner::createResults() {
     describe(halfGentle_, tr("Gentle wall"),
              tr("Across the board face from the cove's deepest point to its edge on the gentle "
                 "side; half the width with the blade upright."));
-    grid->addWidget(caption(tr("Fence to blade"), angle_, panel), 0, 0);
-    grid->addWidget(angle_, 0, 1);
-    grid->addWidget(caption(tr("Fence to front edge"), complement_, panel), 0, 2);
-    grid->addWidget(complement_, 0, 3);
-    grid->addWidget(caption(tr("Final blade height"), bladeHeight_, panel), 1, 0);
-    grid->addWidget(bladeHeight_, 1, 1);
-    grid->addWidget(caption(tr("Wood, fence side"), woodFence_, panel), 2, 0);
-    grid->addWidget(woodFence_, 2, 1);
-    grid->addWidget(caption(tr("Wood, far side"), woodFar_, panel), 2, 2);
-    grid->addWidget(woodFar_, 2, 3);
-    grid->addWidget(caption(tr("Fence face from centre point"), fenceDistance_, panel), 3, 0);
-    grid->addWidget(fenceDistance_, 3, 1);
-    grid->addWidget(caption(tr("Crosses the blade line, in front"), markBlade_, panel), 4, 0);
-    grid->addWidget(markBlade_, 4, 1);
-    grid->addWidget(caption(tr("Crosses the square line, right"), markSquare_, panel), 4, 2);
-    grid->addWidget(markSquare_, 4, 3);
-    grid->addWidget(caption(tr("Steep wall, from the deepest point"), halfSteep_, panel), 5, 0);
-    grid->addWidget(halfSteep_, 5, 1);
-    grid->addWidget(caption(tr("Gentle wall"), halfGentle_, panel), 5, 2);
-    grid->addWidget(halfGentle_, 5, 3);
+    // Each read-out with its caption before it, in the row and caption column given.
+    const auto place = [&](const QString& text, QLabel* value, int row, int column) {
+        grid->addWidget(caption(text, value, panel), row, column);
+        grid->addWidget(value, row, column + 1);
+    };
+    place(tr("Fence to blade"), angle_, 0, 0);
+    place(tr("Fence to front edge"), complement_, 0, 2);
+    place(tr("Final blade height"), bladeHeight_, 1, 0);
+    place(tr("Wood, fence side"), woodFence_, 2, 0);
+    place(tr("Wood, far side"), woodFar_, 2, 2);
+    place(tr("Fence face from centre point"), fenceDistance_, 3, 0);
+    place(tr("Crosses the blade line, in front"), markBlade_, 4, 0);
+    place(tr("Crosses the square line, right"), markSquare_, 4, 2);
+    place(tr("Steep wall, from the deepest point"), halfSteep_, 5, 0);
+    place(tr("Gentle wall"), halfGentle_, 5, 2);
 
     status_ = readout("planStatus", look::kWhite, panel);
     describe(status_, tr("Planner status"),
