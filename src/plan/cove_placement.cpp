@@ -26,8 +26,9 @@ CovePlacement placeCove(double boardWidth, const CoveHalves& cove,
     CovePlacement out;
     out.centred = !nearEdgeFromFence;
     const double width = cove.fenceSide + cove.farSide;
-    if (!std::isfinite(boardWidth) || !std::isfinite(width) || !(boardWidth > 0) ||
-        cove.fenceSide < 0 || cove.farSide < 0) {
+    // One half may be negative: a steep wall leaning far under puts the deepest line
+    // beyond the face's edge, under the wood. The cove still needs a width at the face.
+    if (!std::isfinite(boardWidth) || !std::isfinite(width) || !(boardWidth > 0) || !(width > 0)) {
         out.problem = PlacementProblem::NoBoard;
         return out;
     }

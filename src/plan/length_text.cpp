@@ -119,6 +119,10 @@ std::string shopFractionText(double inches) {
     // A length read back from millimetres lies a hair off its inches (50.8 mm is
     // 1.9999999999999998 in.): that is no "a little less" a rule could show.
     const double shown = std::isfinite(inches) ? std::round(inches * 1e9) / 1e9 : 0.0;
+    // A length below zero (a wall's reach past the face's edge) reads as its size with a
+    // minus sign, the mark saying whether that size is a little more or less: the fraction
+    // rule itself counts whole inches down from below zero, "-1 29/32" for -3/32.
+    if (shown < 0) return "-" + shopFractionText(-shown);
     const FractionCaptions f = ShowFraction(shown, 32, {true, " - in.", " + in.", " in."});
     std::string out = f.whole;
     if (!f.numerator.empty()) {

@@ -44,6 +44,25 @@ QString pageText(const QString& pdf) {
         .simplified();
 }
 
+// The words of a PDF's first page that reach past its right edge, with how far they reach.
+QStringList wordsPastTheRightEdge(const QString& pdf) {
+    const QString boxes =
+        toolOutput(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                    QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    const QRegularExpression pageWidth(QStringLiteral("<page width=\"([0-9.]+)\""));
+    const QRegularExpression word(QStringLiteral("<word [^>]*xMax=\"([0-9.]+)\"[^>]*>([^<]*)<"));
+    const auto page = pageWidth.match(boxes);
+    if (!page.hasMatch()) return {QStringLiteral("no page in %1").arg(pdf)};
+    QStringList past;
+    for (const auto& w : word.globalMatch(boxes)) {
+        if (w.captured(1).toDouble() > page.captured(1).toDouble()) {
+            past << QStringLiteral("%1 (to %2 pt)").arg(w.captured(2), w.captured(1));
+        }
+    }
+    return past;
+}
+
 // Everything either window shows, to prove that printing leaves both alone.
 QStringList everythingShown(const QWidget& window) {
     QStringList shown;
@@ -229,6 +248,34 @@ class PlannerPrintTest : public QObject {
         QVERIFY2(std::abs(std::abs(found->boardSides[1] - found->boardSides[0]) -
                           board.toDouble() * 72.0) < 0.1,
                  qPrintable(QString::number(found->boardSides[1] - found->boardSides[0])));
+    }
+
+    // The tilted set-up's words stay on the page, even where the steep wall reaches past the
+    // face's edge and both walls' lengths carry their fractions.
+    void theTiltedSetUpStaysOnThePage_data() {
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("tilt");
+        QTest::addColumn<bool>("towardFence");
+        QTest::newRow("worked example, 30° toward the fence")
+            << QStringList{"3", "5/8", "4 1/2", "1 1/4"} << "30" << true;
+        QTest::newRow("1-in. cove, 45° away, its steep wall under the wood")
+            << QStringList{"1", "5/8", "4 1/2", "1 1/4"} << "45" << false;
+    }
+    void theTiltedSetUpStaysOnThePage() {
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, tilt);
+        QFETCH(bool, towardFence);
+        Planner* planner = openPlanner();
+        enter(*planner, boxes);
+        if (!towardFence) control<QRadioButton>(*planner, "planTiltAway")->click();
+        box(*planner, "planTilt")->setText(tilt);
+        QVERIFY2(planner->model().usable(), qPrintable(caption(*planner, "planStatus")));
+        const QString pdf = dir_->filePath(QStringLiteral("tilted-words.pdf"));
+        Desk desk;
+        planner->setPrintHooks(desk.hooks([&] { return pdfPrinter(pdf); }));
+        QTest::mouseClick(button(*planner, "planPrint"), Qt::LeftButton);
+        const QStringList past = wordsPastTheRightEdge(pdf);
+        QVERIFY2(past.isEmpty(), qPrintable(past.join(QStringLiteral(", "))));
     }
 
     // The board end on the template follows the tilted blade: on paper, at full size, the

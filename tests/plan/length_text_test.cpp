@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace arcwright {
 namespace {
@@ -106,6 +107,17 @@ INSTANTIATE_TEST_SUITE_P(
         ShowRow{"BackFromMillimetres", 101.6 * (1 / 25.4) / 2, "2.0 in.", "50.8 mm", "2 in.", "2.0",
                 "50.8 mm"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Below zero, as a wall's reach past the face's edge can be: the size with a minus sign.
+TEST(ShopFraction, ReadsALengthBelowZeroAsItsSizeWithAMinus) {
+    const std::pair<double, std::string> rows[] = {
+        {-0.0885, "-3/32 - in."}, {-0.625, "-5/8 in."}, {-1.5, "-1 1/2 in."},
+        {-2.99, "-3 - in."},      {-4.01, "-4 +in."},   {-1e-12, "0 in."},
+    };
+    for (const auto& [inches, fraction] : rows) {
+        EXPECT_EQ(shopFractionText(inches), fraction) << inches;
+    }
+}
 
 }  // namespace
 }  // namespace arcwright

@@ -245,6 +245,23 @@ TEST(PlannerModelTilt, LeansTheCoveAndMovesTheFence) {
     }
 }
 
+// A narrow cove at a steep tilt: the steep wall leans so far under that the deepest line
+// lies past the face's edge, under the wood. That is still a cove on the board, with its
+// fence, its wood each side and its undercut; only the steep wall's reach is below zero.
+TEST(PlannerModelTilt, PlansACoveWhoseDeepestLineIsUnderTheWood) {
+    for (const BladeLean lean : {BladeLean::TowardFence, BladeLean::AwayFromFence}) {
+        PlannerModel model = tiltedExample("45", lean);
+        model.typeText(PlanBox::CoveWidth, "1");
+        ASSERT_TRUE(model.usable());
+        const TiltedCove& cove = model.tiltedPlan().cove;
+        EXPECT_LT(steepWall(cove, lean).reach, 0);
+        EXPECT_TRUE(steepWall(cove, lean).leansUnder());
+        EXPECT_NEAR(model.placement().woodFenceSide, 1.75, 1e-9);
+        EXPECT_NEAR(model.placement().woodFarSide, 1.75, 1e-9);
+        EXPECT_TRUE(model.fence().found);
+    }
+}
+
 struct HostileTilt {
     const char* name;
     const char* text;

@@ -3,6 +3,8 @@
 
 #include "app/planner/planner.h"
 
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -174,6 +176,10 @@ void Planner::showPasses() {
     if (walls) {
         passes_->setHorizontalHeaderItem(3, new QTableWidgetItem(tr("Fence side / far side")));
     }
+    // The fourth column needs room: the table takes two thirds of the row then, and its
+    // columns keep the width of their text, scrolling sideways rather than cutting it short.
+    drawingAndPasses_->setStretch(1, walls ? 2 : 1);
+    passes_->horizontalHeader()->setStretchLastSection(!walls);
     passes_->setRowCount(static_cast<int>(result.passes.size()));
     int row = 0;
     for (const PlanPass& pass : result.passes) {

@@ -16,6 +16,7 @@
 #include "plan/planner_model.h"
 
 class QBoxLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -98,7 +99,8 @@ class Planner : public QWidget {
     QLabel* warnings_ = nullptr;
     QLabel* note_ = nullptr;  // what the calculator shows after "Use in Calculator"
     QTableWidget* passes_ = nullptr;
-    FittedDrawing* endView_ = nullptr;  // the board end with the planned cove
+    QHBoxLayout* drawingAndPasses_ = nullptr;  // the board end beside the passes
+    FittedDrawing* endView_ = nullptr;         // the board end with the planned cove
     QPushButton* apply_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* preview_ = nullptr;

@@ -148,14 +148,15 @@ TemplatePages plannedPages(const PlannerModel& model) {
     };
     if (model.tilted()) {
         const TiltedPlanResult& tilted = model.tiltedPlan();
+        // Two lines: with both walls' fractions one would run off a letter page.
+        page.setupLines.push_back(text(
+            Planner::tr("Blade tilted %1 %2")
+                .arg(degreesText(model.tilt().degrees), model.tilt().lean == BladeLean::TowardFence
+                                                            ? Planner::tr("toward the fence")
+                                                            : Planner::tr("away from the fence"))));
         page.setupLines.push_back(
-            text(Planner::tr("Blade tilted %1 %2; from the deepest point the steep wall reaches "
-                             "%3, the gentle one %4")
-                     .arg(degreesText(model.tilt().degrees),
-                          model.tilt().lean == BladeLean::TowardFence
-                              ? Planner::tr("toward the fence")
-                              : Planner::tr("away from the fence"),
-                          len(steepWall(tilted.cove, model.tilt().lean).reach),
+            text(Planner::tr("From the deepest point the steep wall reaches %1, the gentle one %2")
+                     .arg(len(steepWall(tilted.cove, model.tilt().lean).reach),
                           len(gentleWall(tilted.cove, model.tilt().lean).reach))));
     }
     if (fence.found) {

@@ -280,6 +280,7 @@ QWidget* Planner::createResults() {
 QWidget* Planner::createDrawingAndPasses() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
+    drawingAndPasses_ = row;
     endView_ = new FittedDrawing(QStringLiteral("planEndView"), look::kWhite, panel);
     endView_->setFocusPolicy(Qt::TabFocus);
     endView_->setDraw([this](Canvas& canvas, double width, double height) {
@@ -299,7 +300,9 @@ QWidget* Planner::createDrawingAndPasses() {
     passes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     passes_->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     describe(passes_, tr("Passes"),
-             tr("One row a pass: the blade height to set and the cove's width after the pass."));
+             tr("One row a pass: the blade height to set and the cove's width after the pass; "
+                "with the blade tilted, also how far the pass reaches on the fence side and on "
+                "the far side of the finished cove's deepest point."));
     row->addWidget(endView_, 1);
     row->addWidget(passes_, 1);
     return panel;

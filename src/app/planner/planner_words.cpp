@@ -92,14 +92,14 @@ QString findingTheDeepestLine(const PlannerModel& model) {
     const QString side = model.tilt().lean == BladeLean::TowardFence
                              ? Planner::tr("toward the fence")
                              : Planner::tr("away from the fence");
-    return Planner::tr(
-               "With the blade tilted, the cove's deepest line runs over the point %1 off the "
-               "blade line, %2, where the top of the blade leans. To find it, raise the blade to "
-               "the final height, mark the blade line (the middle of the slot the blade comes up "
-               "through) and the centre point on it half way between where the teeth leave the "
-               "table at the front and at the back, then measure %1 square to the blade line, "
-               "toward the lean. The fence's distance and marks below are from the centre point.")
-        .arg(sawLength(std::abs(tilted.tableOffset), model.unit()), side);
+    return Planner::
+        tr("With the blade tilted, the cove's deepest line runs over the point %1 off the "
+           "blade line, %2, where the top of the blade leans. To find it, raise the blade to "
+           "the final height, mark the blade line (the middle of the slot the blade comes up "
+           "through) and the centre point on it half way between where the teeth leave the "
+           "table at the front and at the back, then measure %1 square to the blade line, "
+           "toward the lean. The fence's distance and marks are measured from the centre point.")
+            .arg(sawLength(std::abs(tilted.tableOffset), model.unit()), side);
 }
 
 QString tiltSentence(const PlannerModel& model) {
