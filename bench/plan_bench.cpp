@@ -14,7 +14,6 @@
 #include "plan/cove_plan.h"
 #include "plan/length_text.h"
 #include "plan/tilted_outline.h"
-#include "plan/tilted_plan.h"
 
 using namespace arcwright;
 
@@ -43,8 +42,8 @@ void planSolveTilted(benchmark::State& state) {
     const BladeTilt tilt{30.0, BladeLean::TowardFence};
     for (auto _ : state) {
         benchmark::DoNotOptimize(request);
-        const TiltedPlanResult result = solveTilted(request, tilt);
-        benchmark::DoNotOptimize(result.plan.angleDeg);
+        const PlanResult result = solve(request, tilt);
+        benchmark::DoNotOptimize(result.angleDeg);
         benchmark::DoNotOptimize(result.passes.data());
     }
 }
@@ -57,8 +56,8 @@ void planSolveTiltedOnTheFlat(benchmark::State& state) {
     const BladeTilt tilt{30.0, BladeLean::TowardFence};
     for (auto _ : state) {
         benchmark::DoNotOptimize(request);
-        const TiltedPlanResult result = solveTilted(request, tilt);
-        benchmark::DoNotOptimize(result.plan.angleDeg);
+        const PlanResult result = solve(request, tilt);
+        benchmark::DoNotOptimize(result.angleDeg);
         benchmark::DoNotOptimize(result.passes.data());
     }
 }
@@ -70,8 +69,8 @@ void planSolveTiltedHump(benchmark::State& state) {
     const BladeTilt tilt{0.01, BladeLean::TowardFence};
     for (auto _ : state) {
         benchmark::DoNotOptimize(request);
-        const TiltedPlanResult result = solveTilted(request, tilt);
-        benchmark::DoNotOptimize(result.plan.angleDeg);
+        const PlanResult result = solve(request, tilt);
+        benchmark::DoNotOptimize(result.angleDeg);
         benchmark::DoNotOptimize(result.passes.data());
     }
 }

@@ -3,8 +3,8 @@
 
 // The cove planner from seven arbitrary box texts and a tilt, without the window: each
 // text read as a length (the first byte picks inches or millimetres for bare numbers, its
-// next bit the way the blade leans), the cove solved upright and with the blade tilted,
-// its passes and outline made and every length written back as text. Input: the texts
+// next bit the way the blade leans), the cove solved upright and at the tilt given, its
+// passes and outline made and every length written back as text. Input: the texts
 // separated by '|', in the order cove width, cove depth, board width, board thickness,
 // blade diameter, kerf, depth per pass, then the tilt in degrees as C reads a number
 // ("nan", "-inf" and "1e999" included; an empty or missing tilt is upright).
@@ -22,7 +22,6 @@
 #include "plan/cove_plan.h"
 #include "plan/length_text.h"
 #include "plan/tilted_outline.h"
-#include "plan/tilted_plan.h"
 
 using namespace arcwright;
 using namespace arcwright::fuzzing;
@@ -37,8 +36,8 @@ void checkLength(double inches, LengthUnit unit) {
 
 void checkTilted(const PlanRequest& request, const PlanResult& upright, const BladeTilt& tilt,
                  LengthUnit unit) {
-    const TiltedPlanResult result = solveTilted(request, tilt);
-    const PlanResult& plan = result.plan;
+    const PlanResult result = solve(request, tilt);
+    const PlanResult& plan = result;
     const bool badTilt = result.tiltProblem == TiltProblem::NotANumber ||
                          result.tiltProblem == TiltProblem::Negative ||
                          result.tiltProblem == TiltProblem::PastMaxTilt;
@@ -54,8 +53,11 @@ void checkTilted(const PlanRequest& request, const PlanResult& upright, const Bl
     }
     if (usableTilt(tilt.degrees) && uprightTilt(tilt.degrees)) {
         check(plan.problem == upright.problem && plan.angleDeg == upright.angleDeg &&
-                  plan.passes == upright.passes,
-              "upright, the tilted planner differs from the upright one");
+                  plan.passes == upright.passes && plan.cove == upright.cove &&
+                  planOutline(request, plan, request.coveDepth) ==
+                      planOutline(request, upright, request.coveDepth) &&
+                  plan.tableOffset == 0,
+              "upright, the plan at this tilt differs from the upright one");
     }
     if (plan.hasAngle && result.tiltProblem == TiltProblem::None) {
         check(plan.angleDeg >= 0 && plan.angleDeg <= 90, "tilted fence angle outside 0..90");
@@ -69,9 +71,14 @@ void checkTilted(const PlanRequest& request, const PlanResult& upright, const Bl
               "the steep wall is the longer");
     }
     check(result.canCut() == !result.passes.empty(), "tilted passes without a cove, or none");
-    check(result.passes.size() == plan.passes.size(), "the two pass lists differ");
+    if (plan.hasAngle) {
+        check(plan.passes == passSchedule(request.coveDepth, request.passDepth, plan.angleDeg,
+                                          request.bladeDiameter, request.kerf, tilt) ||
+                  !result.canCut(),
+              "the plan's passes are not the schedule's");
+    }
     double lastFence = -1e300, lastFar = -1e300;
-    for (const TiltedPass& pass : result.passes) {
+    for (const PlanPass& pass : result.passes) {
         for (const double v : {pass.bladeHeight, pass.coveWidth, pass.fenceSide, pass.farSide}) {
             check(std::isfinite(v), "a tilted pass is not finite");
         }
@@ -112,10 +119,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto inches = readLength(texts[i], unit);
         if (!inches) continue;  // the window keeps its start value for a bad box
         check(std::isfinite(*inches) && *inches >= 0, "a length reads as non-finite or negative");
-        // What a box is given reads back as (nearly) the same length.
+        // What a box is given reads back as the same length to within half the step the
+        // box shows: 0.1 mm in millimetres, 0.0001 in. in inches.
         const auto again = readLength(lengthBoxText(*inches, unit), unit);
         check(again.has_value(), "a box text does not read back");
-        check(std::fabs(*again - *inches) <= 1e-3 * (1 + *inches), "a box text reads back off");
+        const double halfStep =
+            unit == LengthUnit::Millimetre ? 0.05 / kMillimetresPerInch : 0.00005;
+        check(std::fabs(*again - *inches) <= halfStep + 1e-9 * (1 + *inches),
+              "a box text reads back off");
         request.*fields[i] = *inches;
     }
 

@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth imagemagick
@@ -15,6 +15,8 @@ packages=(
   locales
   cups cups-client cups-bsd cups-filters poppler-utils libcups2-dev procps
   desktop-file-utils appstream dpkg-dev file reuse
+  emscripten nodejs
+  chromium chromium-driver python3-selenium python3-pytest
 )
 
 sudo_cmd=()

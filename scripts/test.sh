@@ -33,6 +33,8 @@ chmod 700 "$XDG_RUNTIME_DIR"
 if [ "$suite" != extra ]; then
   cmake --preset default
   cmake --build --preset default
+  # The core as WebAssembly, which the plain suite compares with this build.
+  bash scripts/web.sh build
   ctest --preset default
 fi
 if [ "$suite" = plain ]; then

@@ -137,6 +137,11 @@ void Calculator::chooseResolution(int denominator) {
     UpdateAllReadouts();
 }
 
+void Calculator::refreshReadouts() {
+    const EventScope event(depth_, [this] { notify(); });
+    UpdateAllReadouts();
+}
+
 void Calculator::pressStep(StepButton button) {
     const EventScope event(depth_, [this] { notify(); });
     const StepDecision decision =

@@ -12,6 +12,7 @@
 #include <array>
 #include <bitset>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "adjust/step_rules.h"
@@ -102,6 +103,8 @@ class Calculator {
     void moveAngleBar(int degrees);
     void chooseTarget(AdjustTarget target);
     void chooseResolution(int denominator);  // a click on 16ths or 32nds, chosen already or not
+    // After another window typed a set-up into the boxes: every read-out shows its box again.
+    void refreshReadouts();
     void pressStep(StepButton button);
     void pressOk();       // Command12, under the safety note
     void clickIsoView();  // Picture4
@@ -122,6 +125,12 @@ class Calculator {
     const FractionCaptions& readout(Readout r) const { return readouts_[index(r)]; }
     const std::string& label3() const { return label3_; }
     const std::string& label4() const { return label4_; }
+    // The cut width as the result line shows it (what the drawings and the planner take),
+    // or nothing while the cut is too wide and the line is empty.
+    std::optional<double> shownCutWidth() const {
+        if (label4_.find_first_not_of(' ') == std::string::npos) return std::nullopt;
+        return shownCut_;
+    }
     bool shown(Shown what) const { return shown_[index(what)]; }
     bool angleBarEnabled() const { return angleBarEnabled_; }
     int angleBarPosition() const { return angleBar_; }

@@ -3,16 +3,17 @@
 
 #include "model/number_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <system_error>
+
+#include "model/decimal_conversions.h"
 
 // Number text never goes through the C library's locale-aware conversions: the window
 // toolkit sets the process locale from the environment, and a German desktop would then
-// read "0.5 in." as 0 and write 2,500. std::from_chars / std::to_chars always use ".".
+// read "0.5 in." as 0 and write 2,500. The conversions (decimal_conversions.h) always
+// use ".".
 
 namespace arcwright {
 namespace {
@@ -38,10 +39,7 @@ double tidy(double v) {
 
 // A run of decimal digits as a double; nothing when it does not fit.
 std::optional<double> digitRunValue(std::string_view digits) {
-    double v = 0.0;
-    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
-    if (ec != std::errc{} || ptr != digits.data() + digits.size()) return std::nullopt;
-    return v;
+    return conversions::best().readDecimal(digits);
 }
 
 class Cursor {
@@ -153,10 +151,8 @@ double radixNumber(std::string_view packed) {
         }
     }
     if (hex.empty()) return 0.0;
-    double v = 0.0;
-    const auto [ptr, ec] =
-        std::from_chars(hex.data(), hex.data() + hex.size(), v, std::chars_format::hex);
-    return ec == std::errc{} ? tidy(v) : 0.0;
+    const auto v = conversions::best().readHex(hex);
+    return v ? tidy(*v) : 0.0;
 }
 
 // The number at the start of a text with every blank already removed.
@@ -170,7 +166,7 @@ double packedNumber(std::string_view packed) {
     std::size_t i = 0;
     std::size_t start = 0;
     if (i < packed.size() && (packed[i] == '+' || packed[i] == '-')) {
-        if (packed[i] == '+') start = 1;  // from_chars takes "-" but not "+"
+        if (packed[i] == '+') start = 1;  // the conversions take "-" but not "+"
         ++i;
     }
     std::size_t digitCount = 0;
@@ -196,11 +192,9 @@ double packedNumber(std::string_view packed) {
         }
     }
 
-    const std::string_view number = packed.substr(start, i - start);
-    double v = 0.0;
-    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), v);
-    if (ec != std::errc{}) return 0.0;  // beyond the range of a double, or underflow
-    return tidy(v);
+    const auto v = conversions::best().readDecimal(packed.substr(start, i - start));
+    if (!v) return 0.0;  // beyond the range of a double, or underflow
+    return tidy(*v);
 }
 
 // The value rounded to 15 significant digits: the digits without a point, and the
@@ -211,18 +205,19 @@ struct SignificantDigits {
 };
 
 SignificantDigits significantDigits(double magnitude) {
-    char buf[64];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
-    const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::string scientific = conversions::best().scientific15(magnitude);
+    const std::string_view text(scientific);
     SignificantDigits out;
     const std::size_t e = text.find('e');
     for (std::size_t i = 0; i < e; ++i) {
         if (text[i] != '.') out.digits.push_back(text[i]);
     }
+    // The exponent: a sign and at most three digits.
     std::string_view expText = text.substr(e + 1);
-    if (!expText.empty() && expText.front() == '+') expText.remove_prefix(1);
-    std::from_chars(expText.data(), expText.data() + expText.size(), out.exponent);
+    const bool negative = !expText.empty() && expText.front() == '-';
+    if (!expText.empty() && (expText.front() == '+' || negative)) expText.remove_prefix(1);
+    for (const char c : expText) out.exponent = out.exponent * 10 + (c - '0');
+    if (negative) out.exponent = -out.exponent;
     return out;
 }
 

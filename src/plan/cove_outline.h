@@ -15,6 +15,8 @@ namespace arcwright {
 struct BoardEndPoint {
     double x = 0.0;
     double depth = 0.0;
+
+    bool operator==(const BoardEndPoint&) const = default;
 };
 
 // The cove's outline from its left edge at the face, down one flank, across the flat

@@ -6,20 +6,9 @@
 #include <cmath>
 
 #include "geometry/shop_rules.h"
+#include "plan/plan_rules.h"
 
 namespace arcwright {
-
-namespace {
-
-// A quarter inch typed in millimetres (6.35 mm) comes back a hair under 0.25 in.; it is
-// still a quarter inch.
-constexpr double kRounding = 1e-9;
-
-bool thin(double wood) {
-    return wood < kQuarterInchOfWood - kRounding;
-}
-
-}  // namespace
 
 CovePlacement placeCove(double boardWidth, const CoveHalves& cove,
                         std::optional<double> nearEdgeFromFence) {
@@ -41,8 +30,8 @@ CovePlacement placeCove(double boardWidth, const CoveHalves& cove,
     out.woodFenceSide = nearEdgeFromFence ? *nearEdgeFromFence : (boardWidth - width) / 2;
     out.woodFarSide = boardWidth - width - out.woodFenceSide;
     out.fenceToDeepest = out.woodFenceSide + cove.fenceSide;
-    out.thinFenceSide = thin(out.woodFenceSide);
-    out.thinFarSide = thin(out.woodFarSide);
+    out.thinFenceSide = !enoughWood(out.woodFenceSide);
+    out.thinFarSide = !enoughWood(out.woodFarSide);
     if (out.centred && width > boardWidth) {
         out.problem = PlacementProblem::WiderThanBoard;
     } else if (!out.centred && (out.thinFenceSide || out.thinFarSide)) {

@@ -7,10 +7,11 @@
 #include <array>
 #include <cctype>
 #include <cmath>
-#include <regex>
+#include <string>
 
 #include "fractions/shop_fraction.h"
 #include "model/number_text.h"
+#include "plan/number_shape.h"
 
 namespace arcwright {
 
@@ -49,15 +50,6 @@ bool sameWord(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The shapes a length may take; leadingNumber gives the value. This only decides
-// whether the whole text is one number, so that "1.2.3", "3/4/5" or "1/0" is not taken
-// for 1.2, 3/4 or 1 the way the window's boxes would take it.
-bool looksLikeOneNumber(std::string_view number) {
-    static const std::regex shape(
-        R"([+]?((\d+(\.\d*)?|\.\d+)([eE][+-]?\d+)?|(\d+( *- *| +))?\d+/0*[1-9]\d*))");
-    return std::regex_match(number.begin(), number.end(), shape);
-}
-
 // A nonzero digit before any exponent: such a text reading as 0 was out of range.
 bool hasNonZeroMantissa(std::string_view number) {
     for (const char c : number) {
@@ -89,12 +81,24 @@ std::optional<double> readLength(std::string_view text, LengthUnit bareUnit) {
         if (found == kUnitWords.end()) return std::nullopt;
         scale = found->inchesPerUnit;
     }
+    // A decimal comma, as most of the world writes it, when there is no point beside it.
+    std::string point(number);
+    if (std::count(point.begin(), point.end(), ',') == 1 && point.find('.') == std::string::npos)
+        std::replace(point.begin(), point.end(), ',', '.');
+    number = point;
     if (!looksLikeOneNumber(number)) return std::nullopt;
     const double value = leadingNumber(number);
     if (value == 0.0 && hasNonZeroMantissa(number)) return std::nullopt;
     const double inches = value * scale;
     if (!(inches <= kLongestLength)) return std::nullopt;
     return inches;
+}
+
+bool isLengthBelowZero(std::string_view text, LengthUnit bareUnit) {
+    text = trimmed(text);
+    if (text.empty() || text.front() != '-') return false;
+    const auto size = readLength(text.substr(1), bareUnit);
+    return size && *size > 0;
 }
 
 std::optional<double> readDegrees(std::string_view text) {
@@ -105,8 +109,7 @@ std::optional<double> readDegrees(std::string_view text) {
             break;
         }
     }
-    static const std::regex shape(R"([+-]?(\d+(\.\d*)?|\.\d+))");
-    if (!std::regex_match(text.begin(), text.end(), shape)) return std::nullopt;
+    if (!looksLikeOneDecimal(text)) return std::nullopt;
     return leadingNumber(text);
 }
 
@@ -137,9 +140,9 @@ std::string shopFractionText(double inches) {
 
 std::string lengthBoxText(double inches, LengthUnit unit) {
     if (unit == LengthUnit::Millimetre) {
-        return formatNumber(inches * kMillimetresPerInch, "0.0## mm");
+        return formatNumber(inches * kMillimetresPerInch, "0.0 mm");
     }
-    return formatNumber(inches, "0.0####");
+    return formatNumber(inches, "0.0###");
 }
 
 }  // namespace arcwright

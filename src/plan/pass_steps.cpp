@@ -25,9 +25,17 @@ bool sameSchedule(const std::vector<PlanPass>& a, const std::vector<PlanPass>& b
                       });
 }
 
-SawSetUp sawSetUp(const PlanRequest& request, const PlanResult& result, const BladeTilt& tilt) {
-    return {request.boardWidth,    request.boardThickness, result.angleDeg,
-            request.bladeDiameter, request.kerf,           tilt};
+SawSetUp sawSetUp(const PlanRequest& request, const PlanResult& result) {
+    SawSetUp setUp;
+    setUp.boardWidth = request.boardWidth;
+    setUp.boardThickness = request.boardThickness;
+    setUp.angleDeg = result.angleDeg;
+    setUp.bladeDiameter = request.bladeDiameter;
+    setUp.kerf = request.kerf;
+    setUp.tilt = result.tilt;
+    setUp.fenceSides.reserve(result.passes.size());
+    for (const PlanPass& pass : result.passes) setUp.fenceSides.push_back(pass.fenceSide);
+    return setUp;
 }
 
 void PassSteps::follow(std::vector<PlanPass> passes, const SawSetUp& setUp) {

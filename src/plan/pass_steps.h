@@ -31,12 +31,21 @@ struct SawSetUp {
     double bladeDiameter = 0.0;
     double kerf = 0.0;
     BladeTilt tilt;  // upright unless the blade is tilted
+    // Where the finished cove's deepest line lies across the board, from the board's centre
+    // line, negative toward the fence side; 0 draws the cove round the centre line.
+    double deepestFromCentre = 0.0;
+    // A tilted blade's passes do not share a deepest line: each pass's reach on the fence
+    // side from the finished cove's deepest line (PlanPass::fenceSide), one a pass; upright
+    // half its width, on the deepest line. Empty: every pass on the finished cove's deepest
+    // line.
+    std::vector<double> fenceSides;
 
     bool operator==(const SawSetUp&) const = default;
 };
 
-// The planner's request and result as the saw works them.
-SawSetUp sawSetUp(const PlanRequest& request, const PlanResult& result, const BladeTilt& tilt = {});
+// The planner's request and result, for the blade at the result's tilt, as the saw works
+// them.
+SawSetUp sawSetUp(const PlanRequest& request, const PlanResult& result);
 
 enum class PassState { Done, Current, ToCome };
 

@@ -21,6 +21,14 @@ namespace arcwright {
 // that all give the very same width for the same set-up.
 inline constexpr double kRadPerDeg = kTenDigitPi / 180;
 
+// Wood left under or beside the cove, in inches: a quarter inch is enough, a hair less is
+// not. A length typed in millimetres comes back a few parts in 10^16 off its inches (6.35 mm
+// is not quite 0.25 in. in binary), so the comparison allows a billionth of an inch.
+inline constexpr double kWoodTolerance = 1e-9;
+inline bool enoughWood(double woodInches) {
+    return woodInches >= kQuarterInchOfWood - kWoodTolerance;
+}
+
 inline bool soundBlade(const PlanRequest& r) {
     return std::isfinite(r.bladeDiameter) && std::isfinite(r.kerf) && r.bladeDiameter > 0 &&
            r.kerf >= 0 && r.kerf < r.bladeDiameter;
@@ -59,8 +67,8 @@ inline PlanProblem placeOnBoard(const PlanRequest& r, double angleDeg, PlanResul
     out.angleDeg = angleDeg;
     out.complementDeg = 90.0 - out.angleDeg;
     out.woodEachSide = (r.boardWidth - r.coveWidth) / 2;
-    out.thinSides = out.woodEachSide < kQuarterInchOfWood;
-    out.thinAboveBlade = r.coveDepth > r.boardThickness - kQuarterInchOfWood;
+    out.thinSides = !enoughWood(out.woodEachSide);
+    out.thinAboveBlade = !enoughWood(r.boardThickness - r.coveDepth);
     out.smallestPassDepth = r.coveDepth / kMaxPasses;
 
     if (r.coveWidth > r.boardWidth) return PlanProblem::WiderThanBoard;

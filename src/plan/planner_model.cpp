@@ -3,8 +3,7 @@
 
 #include "plan/planner_model.h"
 
-#include "plan/cove_outline.h"
-#include "plan/tilted_outline.h"
+#include "plan/saw_limits.h"
 
 namespace arcwright {
 
@@ -34,9 +33,14 @@ double PlanRequest::*requestField(PlanBox box) {
             return &PlanRequest::passDepth;
         case PlanBox::CoveOffset:
         case PlanBox::Tilt:
+        case PlanBox::MaxHeight:
             break;
     }
     return nullptr;
+}
+
+bool takesZero(PlanBox box) {
+    return box == PlanBox::Kerf || box == PlanBox::CoveOffset;
 }
 
 PlannerModel::PlannerModel() {
@@ -48,6 +52,7 @@ PlannerModel::PlannerModel() {
 
 void PlannerModel::typeText(PlanBox box, std::string text) {
     texts_[index(box)] = std::move(text);
+    exact_[index(box)].reset();
     recompute();
 }
 
@@ -58,18 +63,17 @@ void PlannerModel::chooseLean(BladeLean lean) {
 }
 
 std::vector<BoardEndPoint> PlannerModel::outlineAt(double depth) const {
-    if (!result_.hasAngle) return {};
-    const PlanRequest& r = request_;
-    if (!tilted()) return coveOutline(depth, result_.angleDeg, r.bladeDiameter, r.kerf);
-    return tiltedCoveOutline(depth, result_.angleDeg, r.bladeDiameter, r.kerf, tilt_);
+    return planOutline(request_, result_, depth);
 }
 
 void PlannerModel::chooseUnit(LengthUnit unit) {
     if (unit == unit_) return;
     for (std::size_t i = 0; i < kPlanBoxCount; ++i) {
         if (static_cast<PlanBox>(i) == PlanBox::Tilt) continue;  // degrees in any unit
-        if (const auto inches = readLength(texts_[i], unit_))
-            texts_[i] = lengthBoxText(*inches, unit);
+        const auto inches = exact_[i] ? exact_[i] : readLength(texts_[i], unit_);
+        if (!inches) continue;
+        texts_[i] = lengthBoxText(*inches, unit);
+        exact_[i] = inches;
     }
     unit_ = unit;
     recompute();
@@ -81,10 +85,29 @@ void PlannerModel::takeSetup(std::optional<double> cutWidth, double bladeHeight,
         setLength(PlanBox::CoveWidth, *cutWidth);
     } else {
         texts_[index(PlanBox::CoveWidth)].clear();
+        exact_[index(PlanBox::CoveWidth)].reset();
     }
     setLength(PlanBox::CoveDepth, bladeHeight);
     setLength(PlanBox::BoardWidth, boardWidth);
     setLength(PlanBox::BoardThickness, boardThickness);
+    recompute();
+}
+
+double PlannerModel::maxHeight() const {
+    return maxHeight_ ? *maxHeight_ : defaultMaxHeight(request_.bladeDiameter);
+}
+
+std::vector<Sentence> PlannerModel::cautions() const {
+    if (!usable()) return {};
+    return cautionSentences(request_, result_, unit_);
+}
+
+void PlannerModel::restore(const std::array<std::string, kPlanBoxCount>& texts, LengthUnit unit,
+                           BladeLean lean) {
+    texts_ = texts;
+    exact_ = {};  // the texts as typed are the lengths now
+    unit_ = unit;
+    tilt_.lean = lean;
     recompute();
 }
 
@@ -95,14 +118,24 @@ std::optional<PlanBox> PlannerModel::firstUnreadable() const {
     return std::nullopt;
 }
 
+BoxFault PlannerModel::fault(PlanBox box) const {
+    const std::string& text = texts_[index(box)];
+    if (readable(box)) return BoxFault::None;
+    if (blank(text)) return BoxFault::Empty;
+    if (box != PlanBox::Tilt && isLengthBelowZero(text, unit_)) return BoxFault::BelowZero;
+    return BoxFault::NotALength;
+}
+
 void PlannerModel::setLength(PlanBox box, double inches) {
     texts_[index(box)] = lengthBoxText(inches, unit_);
+    exact_[index(box)] = inches;
 }
 
 void PlannerModel::recompute() {
     echo_.reset();
     PlanRequest request = request_;
     std::optional<double> offset;
+    std::optional<double> typedMaxHeight;
     double tilt = 0.0;
     bool allRead = true;
     for (std::size_t i = 0; i < kPlanBoxCount; ++i) {
@@ -115,13 +148,16 @@ void PlannerModel::recompute() {
             allRead = allRead && readable_[i];
             continue;
         }
-        const auto inches = readLength(texts_[i], unit_);
-        // An empty cove place is the centre.
-        readable_[i] = inches || (box == PlanBox::CoveOffset && blank(texts_[i]));
+        const auto inches = exact_[i] ? exact_[i] : readLength(texts_[i], unit_);
+        // An empty cove place is the centre; an empty reach is the blade's usual one.
+        const bool mayBeEmpty = box == PlanBox::CoveOffset || box == PlanBox::MaxHeight;
+        readable_[i] = inches || (mayBeEmpty && blank(texts_[i]));
         if (!readable_[i]) {
             allRead = false;
         } else if (box == PlanBox::CoveOffset) {
             offset = inches;
+        } else if (box == PlanBox::MaxHeight) {
+            typedMaxHeight = inches;
         } else {
             request.*requestField(box) = *inches;
         }
@@ -129,27 +165,18 @@ void PlannerModel::recompute() {
     if (!allRead) return;
     request_ = request;
     coveOffset_ = offset;
+    maxHeight_ = typedMaxHeight;
     tilt_.degrees = tilt;
     placement_ = {};
     fence_ = {};
-    CoveHalves halves;
-    if (tilted()) {
-        tilted_ = solveTilted(request_, tilt_);
-        result_ = tilted_.plan;
-        halves = {tilted_.cove.fenceSide.reach, tilted_.cove.farSide.reach};
-    } else {
-        // Upright: the planner's own numbers, exactly as ever.
-        result_ = solve(request_);
-        tilted_ = {};
-        tilted_.plan = result_;
-        const double half = request_.coveWidth / 2;
-        halves = {half, half};
-    }
+    result_ = solve(request_, tilt_);
+    applySawLimits(request_, maxHeight(), result_);
     if (!result_.hasAngle) return;
+    const CoveHalves halves{result_.cove.fenceSide.reach, result_.cove.farSide.reach};
     placement_ = placeCove(request_.boardWidth, halves, coveOffset_);
-    if (tilted_.canCut() && placement_.canPlace()) {
+    if (result_.canCut() && placement_.canPlace()) {
         FenceSetup setup{result_.angleDeg, placement_.fenceToDeepest};
-        setup.deepestOffset = tilted() ? tilted_.tableOffset : 0.0;
+        setup.deepestOffset = result_.tableOffset;
         fence_ = fencePosition(setup);
     }
 }

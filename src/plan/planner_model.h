@@ -12,11 +12,11 @@
 #include <optional>
 #include <string>
 
+#include "plan/cautions.h"
 #include "plan/cove_placement.h"
 #include "plan/cove_plan.h"
 #include "plan/fence_position.h"
 #include "plan/length_text.h"
-#include "plan/tilted_plan.h"
 
 namespace arcwright {
 
@@ -33,12 +33,28 @@ enum class PlanBox {
     CoveOffset,
     // The blade's tilt from the vertical, in degrees; empty or 0 is upright.
     Tilt,
+    // The highest the woodworker's saw raises the blade, upright; empty takes
+    // defaultMaxHeight of the blade's diameter.
+    MaxHeight,
 };
-inline constexpr std::size_t kPlanBoxCount = 9;
+inline constexpr std::size_t kPlanBoxCount = 10;
 
 // The request field each box fills; none for the cove's place, which the plan does not
-// depend on, nor for the tilt, which is not a length.
+// depend on, for the tilt, which is not a length, nor for the saw's reach, which the plan
+// is checked against.
 double PlanRequest::*requestField(PlanBox box);
+
+// Why a box cannot be read.
+enum class BoxFault {
+    None,
+    Empty,       // nothing typed
+    NotALength,  // not one length (for the tilt, not one angle)
+    BelowZero,   // a length typed with a minus sign
+};
+
+// Boxes where nothing at all is a length the planner can use: no kerf on an ideal blade,
+// the cove's near edge on the fence-side edge. The others need more than zero.
+bool takesZero(PlanBox box);
 
 // What the calculator shows after the planner typed a set-up into it.
 struct CalculatorEcho {
@@ -54,13 +70,18 @@ class PlannerModel {
     void typeText(PlanBox box, std::string text);
     // Which way the top of a tilted blade leans.
     void chooseLean(BladeLean lean);
-    // Rewrites every box that holds a length in the new unit; the lengths stay the same.
+    // Rewrites every box that holds a length in the new unit, rounded as the unit is shown;
+    // the lengths themselves stay exactly the same until the user types in the box.
     // Text that is not a length is left for the user to mend.
     void chooseUnit(LengthUnit unit);
     // The calculator's set-up: its cut width (none while it says the cut is too wide), its
     // blade height as the cove depth, and its board.
     void takeSetup(std::optional<double> cutWidth, double bladeHeight, double boardWidth,
                    double boardThickness);
+    // Every box, the unit and the lean as a kept job has them: the texts are taken as
+    // typed, in the unit given, and not rewritten as choosing a unit does.
+    void restore(const std::array<std::string, kPlanBoxCount>& texts, LengthUnit unit,
+                 BladeLean lean);
     // What the calculator showed for the set-up the planner typed into it; forgotten at the
     // next change.
     void echoFromCalculator(CalculatorEcho echo) { echo_ = std::move(echo); }
@@ -70,21 +91,21 @@ class PlannerModel {
     // tilt, one angle or empty).
     bool readable(PlanBox box) const { return readable_[index(box)]; }
     std::optional<PlanBox> firstUnreadable() const;
+    BoxFault fault(PlanBox box) const;
     LengthUnit unit() const { return unit_; }
 
     // The last request whose boxes could all be read, and its plan; kept while a box
     // cannot be read, for the user to compare.
+    // The plan, for the blade at its tilt: its walls, how far its deepest point lies off the
+    // blade line, each pass's walls, and what stops it, the saw's limits included.
     const PlanRequest& request() const { return request_; }
     const PlanResult& result() const { return result_; }
-    // The blade's tilt, and the plan as the tilted blade cuts it: its walls, how far its
-    // deepest point lies off the blade line, each pass's walls, and what stops it. With the
-    // blade upright it is the plan above, the walls half its width each.
     const BladeTilt& tilt() const { return tilt_; }
-    // Any tilt but upright, a tilt the saw cannot have included.
+    // Any tilt but upright, a tilt the saw cannot have included: for the words only, the
+    // plan is the same for any tilt.
     bool tilted() const { return !(tilt_.degrees >= 0 && uprightTilt(tilt_.degrees)); }
-    const TiltedPlanResult& tiltedPlan() const { return tilted_; }
     // The cove's outline at the board end as this blade cuts it at `depth` (a pass, or the
-    // final depth), with the plan's fence angle; empty without an angle.
+    // final depth), with the plan's fence angle and tilt; empty without an angle.
     std::vector<BoardEndPoint> outlineAt(double depth) const;
     // Where the cove lies across the board, and where the fence goes for it: worked out
     // with the plan whenever it has an angle; no fence position unless the plan can be cut
@@ -92,8 +113,12 @@ class PlannerModel {
     const CovePlacement& placement() const { return placement_; }
     const FencePosition& fence() const { return fence_; }
     // The plan shown may be typed into the calculator, printed and worked at the saw.
-    bool usable() const { return !firstUnreadable() && tilted_.canCut() && placement_.canPlace(); }
+    bool usable() const { return !firstUnreadable() && result_.canCut() && placement_.canPlace(); }
     const std::optional<CalculatorEcho>& echo() const { return echo_; }
+    // The highest the saw raises this blade, upright: as typed, or from the diameter.
+    double maxHeight() const;
+    // The cautions of a usable plan, one sentence each; none for any other.
+    std::vector<Sentence> cautions() const;
 
   private:
     static std::size_t index(PlanBox box) { return static_cast<std::size_t>(box); }
@@ -102,12 +127,14 @@ class PlannerModel {
 
     std::array<std::string, kPlanBoxCount> texts_;
     std::array<bool, kPlanBoxCount> readable_{};
+    // The exact length behind a box the model wrote rounded; gone once the user types there.
+    std::array<std::optional<double>, kPlanBoxCount> exact_{};
     LengthUnit unit_ = LengthUnit::Inch;
     PlanRequest request_;
     std::optional<double> coveOffset_;  // empty: centred
+    std::optional<double> maxHeight_;   // empty: from the blade's diameter
     BladeTilt tilt_;
     PlanResult result_;
-    TiltedPlanResult tilted_;
     CovePlacement placement_;
     FencePosition fence_;
     std::optional<CalculatorEcho> echo_;

@@ -35,6 +35,8 @@ struct TiltedCove {
     // The bottom of the cove, where the blade's highest point passes: x from the deepest
     // point as BoardEndPoint measures it (within half a kerf of it), depth the blade height.
     BoardEndPoint bottom;
+
+    bool operator==(const TiltedCove&) const = default;
 };
 
 // The wall on the side the blade leans toward: the shorter, steeper one (the same as the

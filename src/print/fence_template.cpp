@@ -101,6 +101,7 @@ PagePlan planPage(const FenceTemplate& page) {
 
     std::vector<std::string> notes = {texts.actualSize};
     if (plan.board.cutOff) notes.push_back(texts.boardCutOff);
+    notes.insert(notes.end(), page.cautions.begin(), page.cautions.end());
     const bool angleUsable =
         std::isfinite(page.fenceAngle) && page.fenceAngle > 0.0 && page.fenceAngle < 90.0;
 

@@ -9,28 +9,37 @@
 #include <vector>
 
 #include "plan/cove_outline.h"
+#include "plan/sentence.h"
 #include "print/page_shapes.h"
 #include "print/sheet_printer.h"
 
 namespace arcwright {
 
-// Every fixed text of the template page. The defaults are the English texts; the window
-// passes its translated ones. "%1" stands for the number that goes into the text.
+// Every fixed text of the template page. The defaults are the English texts, marked for the
+// translators; planned_pages.h says them in the front end's words. "%1" stands for the
+// number that goes into the text.
 struct TemplateTexts {
-    std::string title = "Cove set-up template";
-    std::string boardEnd =
-        "End of the board, full size, face down as on the saw: hold it against the board's end";
-    std::string boardCutOff =
+    std::string title = ARCWRIGHT_TR_NOOP("TemplateTexts", "Cove set-up template");
+    std::string boardEnd = ARCWRIGHT_TR_NOOP(
+        "TemplateTexts",
+        "End of the board, full size, face down as on the saw: hold it against the board's end");
+    std::string boardCutOff = ARCWRIGHT_TR_NOOP(
+        "TemplateTexts",
         "The board is larger than the page: its end is drawn centred on the cove and cut off "
-        "at the edges of the page.";
-    std::string actualSize =
+        "at the edges of the page.");
+    std::string actualSize = ARCWRIGHT_TR_NOOP(
+        "TemplateTexts",
         "Print at actual size (no fit to page): each edge of the triangle must measure what is "
-        "printed beside it.";
-    std::string fenceLeg = "lay this edge against the rip fence (parallel to the blade)";
-    std::string acrossLeg = "square to the rip fence";
-    std::string fence = "fence %1";  // %1: the fence angle, e.g. "36.8°"
-    std::string degrees = "%1°";     // %1: an angle with one decimal
-    std::string triangleOmitted = "The set-up triangle does not fit on this page.";
+        "printed beside it.");
+    std::string fenceLeg = ARCWRIGHT_TR_NOOP(
+        "TemplateTexts", "lay this edge against the rip fence (parallel to the blade)");
+    std::string acrossLeg = ARCWRIGHT_TR_NOOP("TemplateTexts", "square to the rip fence");
+    std::string fence =
+        ARCWRIGHT_TR_NOOP("TemplateTexts", "fence %1");  // %1: the fence angle, e.g. "36.8°"
+    std::string degrees =
+        ARCWRIGHT_TR_NOOP("TemplateTexts", "%1°");  // %1: an angle with one decimal
+    std::string triangleOmitted =
+        ARCWRIGHT_TR_NOOP("TemplateTexts", "The set-up triangle does not fit on this page.");
 };
 
 // What the template page prints: the set-up triangle for the fence, the board end with the
@@ -45,6 +54,7 @@ struct FenceTemplate {
     double pageWidth = 0.0;  // the printable area, points
     double pageHeight = 0.0;
     std::vector<std::string> setupLines;              // the set-up in words, one line each
+    std::vector<std::string> cautions;                // one sentence each, wrapped as notes
     std::vector<std::vector<std::string>> passTable;  // headings first, then one row a pass
     // A length in inches as the user reads it (shop fractions, decimals or mm); empty
     // gives decimal inches.

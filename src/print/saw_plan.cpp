@@ -10,7 +10,9 @@
 #include <string_view>
 
 #include "print/clip.h"
+#include "print/plan_tiling.h"
 #include "print/saw_plan_drawing.h"
+#include "print/sheet_labels.h"
 #include "print/template_text.h"
 #include "print/template_triangle.h"
 
@@ -19,13 +21,14 @@ namespace arcwright {
 namespace {
 
 using saw_plan::filledIn;
+using saw_plan::kPlanLabelSize;
 using saw_plan::PlanDrawing;
+using saw_plan::SheetLabels;
 using template_page::Label;
 using template_page::linePitch;
 using template_page::wrap;
 
 constexpr std::string_view kFontName = "Liberation Sans";
-constexpr double kPlanLabelSize = 8.0;
 constexpr double kKeySize = 9.0;
 constexpr double kNoteSize = 8.0;
 constexpr double kFooterGap = 6.0;  // between the drawing and the key
@@ -35,7 +38,6 @@ constexpr double kMillimetreSquare = 25.0 / 25.4 * kPointsPerInch;
 constexpr double kSquaresWidth = kInchSquare + kSquareGap + kMillimetreSquare;
 constexpr double kNarrowestText = 2.0 * kPointsPerInch;
 constexpr double kSmallestWindow = 2.0 * kPointsPerInch;  // less shows too little to use
-constexpr double kLabelGap = 4.0;                         // labels stand this far off
 constexpr double kLabelWidth = 190.0;
 constexpr double kMarkDash = 6.0;
 constexpr double kMarkGap = 4.0;
@@ -92,47 +94,11 @@ Footer footerOf(const SawPlan& plan, const std::string& key, const std::vector<s
     return footer;
 }
 
-// Rows or columns of windows `window` long that cover `extent`, each overlapping the next by
-// kSheetOverlap, and how far before the drawing the first begins (within the slack the
-// tiles leave over). All in points along the row or column.
-struct Tiling {
-    double count = 1.0;
-    double lead = 0.0;
-};
-
-// `centre` is where the centre point lies along the drawing's extent. The paper is lined up
-// with the blade there, so the seams keep as far from it as the slack allows; the drawing
-// is centred where that makes no difference.
-Tiling tiling(double extent, double window, double centre) {
-    Tiling t;
-    if (extent > window) t.count = std::ceil((extent - kSheetOverlap) / (window - kSheetOverlap));
-    const double slack = std::max(0.0, t.count * window - (t.count - 1.0) * kSheetOverlap - extent);
-    t.lead = slack / 2.0;
-    if (t.count < 2.0) return t;
-    const double step = window - kSheetOverlap;
-    const auto clearance = [&](double lead) {
-        double nearest = std::numeric_limits<double>::infinity();
-        for (double seam = 1.0; seam < t.count; ++seam) {
-            const double from = seam * step - lead;  // the overlap strip, from the drawing's start
-            const double to = from + kSheetOverlap;
-            nearest = std::min(nearest, centre < from ? from - centre
-                                        : centre > to ? centre - to
-                                                      : 0.0);
-        }
-        return nearest;
-    };
-    constexpr int kTries = 20;
-    double best = clearance(t.lead);
-    for (int i = 0; i <= kTries; ++i) {
-        const double lead = slack * i / kTries;
-        const double clear = clearance(lead);
-        if (clear > best + 1e-9 ||
-            (clear > best - 1e-9 && std::abs(lead - slack / 2) < std::abs(t.lead - slack / 2))) {
-            best = clear;
-            t.lead = lead;
-        }
-    }
-    return t;
+// How many windows `window` long, each overlapping the next, cover `extent`; huge where
+// the drawing is out of all proportion to the paper.
+double sheetsAlong(double extent, double window) {
+    if (!(extent > window)) return 1.0;
+    return std::ceil((extent - kSheetOverlap) / (window - kSheetOverlap));
 }
 
 SawPlanLayout layOut(const SawPlan& plan, const PlanDrawing& drawing) {
@@ -156,32 +122,39 @@ SawPlanLayout layOut(const SawPlan& plan, const PlanDrawing& drawing) {
             layout.fit = PlanFit::PageTooSmall;
             return layout;
         }
-        const Tiling across = tiling(width, window.width(), -drawing.left * kPointsPerInch);
-        const Tiling down = tiling(height, window.height(), drawing.back * kPointsPerInch);
-        if (!(across.count * down.count <= static_cast<double>(kMostPlanSheets))) {
+        const double across = sheetsAlong(width, window.width());
+        const double down = sheetsAlong(height, window.height());
+        if (!(across * down <= static_cast<double>(kMostPlanSheets))) {
             layout.fit = PlanFit::TooManySheets;
             return layout;
         }
-        if (!several && across.count * down.count > 1.0) continue;
+        if (!several && across * down > 1.0) continue;
+        const saw_plan::TileGrid grid =
+            saw_plan::tileGrid(drawing, window.width(), window.height());
 
         layout.fit = PlanFit::Fits;
-        layout.columns = static_cast<int>(across.count);
-        layout.rows = static_cast<int>(down.count);
+        layout.columns = grid.columns;
+        layout.rows = grid.rows;
         layout.footerTop = window.bottom;
         const double stepAcross = (window.width() - kSheetOverlap) / kPointsPerInch;
         const double stepDown = (window.height() - kSheetOverlap) / kPointsPerInch;
+        const auto printed = [&](int r, int c) {
+            return r >= 0 && c >= 0 && r < layout.rows && c < layout.columns &&
+                   grid.printed[static_cast<std::size_t>(r * layout.columns + c)];
+        };
         for (int r = 0; r < layout.rows; ++r) {
             for (int c = 0; c < layout.columns; ++c) {
+                if (!printed(r, c)) continue;
                 PlanSheet sheet;
                 sheet.row = r + 1;
                 sheet.column = c + 1;
                 sheet.window = window;
-                sheet.topLeft = {drawing.left - across.lead / kPointsPerInch + c * stepAcross,
-                                 drawing.back + down.lead / kPointsPerInch - r * stepDown};
-                sheet.neighbourLeft = c > 0;
-                sheet.neighbourAbove = r > 0;
-                sheet.neighbourRight = c + 1 < layout.columns;
-                sheet.neighbourBelow = r + 1 < layout.rows;
+                sheet.topLeft = {drawing.left - grid.leadAcross / kPointsPerInch + c * stepAcross,
+                                 drawing.back + grid.leadDown / kPointsPerInch - r * stepDown};
+                sheet.neighbourLeft = printed(r, c - 1);
+                sheet.neighbourAbove = printed(r - 1, c);
+                sheet.neighbourRight = printed(r, c + 1);
+                sheet.neighbourBelow = printed(r + 1, c);
                 layout.sheets.push_back(sheet);
             }
         }
@@ -220,127 +193,58 @@ void printLabel(SheetPrinter& printer, const Label& label) {
     }
 }
 
-// Labels on one sheet: each goes where it lies wholly in the window, clear of the labels
-// already there and across as few of the drawing's lines as its candidate places allow,
-// or is left off this sheet.
-class SheetLabels {
-  public:
-    SheetLabels(const PageBox& window, std::vector<Segment> lines)
-        : inside_{window.left + 2.0, window.top + 2.0, window.right - 2.0, window.bottom - 2.0},
-          lines_(std::move(lines)) {}
-
-    // Places the label at the best of its candidate centres; false when none has room.
-    bool place(Label label, const std::vector<PagePoint>& centres) {
-        std::optional<PagePoint> best;
-        std::size_t fewest = 0;
-        for (const PagePoint centre : centres) {
-            label.centre = centre;
-            if (!fits(label.box())) continue;
-            const std::size_t crossed = crossings(label.box());
-            if (!best || crossed < fewest) {
-                best = centre;
-                fewest = crossed;
-            }
-            if (crossed == 0) break;
-        }
-        if (!best) return false;
-        label.centre = *best;
-        placed_.push_back(std::move(label));
-        return true;
-    }
-
-    // Beside a point, best on the side `side` points to.
-    void besidePoint(PagePoint at, PagePoint side, std::vector<std::string> lines) {
-        if (!inside_.contains({at.x, at.y, at.x, at.y})) return;
-        std::vector<PagePoint> directions;
-        if (length(side) > 0.0) directions.push_back(unit(side));
-        for (const PagePoint d :
-             {PagePoint{1.0, 0.0}, PagePoint{-1.0, 0.0}, PagePoint{0.0, -1.0}, PagePoint{0.0, 1.0},
-              PagePoint{0.7071, -0.7071}, PagePoint{0.7071, 0.7071}, PagePoint{-0.7071, -0.7071},
-              PagePoint{-0.7071, 0.7071}}) {
-            directions.push_back(d);
-        }
-        Label label{std::move(lines), kPlanLabelSize, {}};
-        std::vector<PagePoint> centres;
-        for (const PagePoint d : directions) {
-            centres.push_back(at + d * (2.0 * kLabelGap + label.reach(d)));
-        }
-        place(std::move(label), centres);
-    }
-
-    // Beside the part of a line this sheet shows, on the side `side` points to.
-    void besideLine(PagePoint a, PagePoint b, PagePoint side, std::vector<std::string> lines) {
-        const auto part = clipSegment({a.x, a.y, b.x, b.y},
-                                      {inside_.left, inside_.top, inside_.right, inside_.bottom});
-        if (!part) return;
-        const PagePoint from{part->x1, part->y1};
-        const PagePoint to{part->x2, part->y2};
-        if (!(length(to - from) > 0.0)) return;
-        const PagePoint along = unit(to - from);
-        PagePoint normal{-along.y, along.x};
-        if (normal.x * side.x + normal.y * side.y < 0.0) normal = normal * -1.0;
-        Label label{std::move(lines), kPlanLabelSize, {}};
-        const double off = kLabelGap + label.reach(normal);
-        std::vector<PagePoint> centres;
-        for (const double f : {0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8, 0.1, 0.9, 0.03, 0.97}) {
-            centres.push_back(from + (to - from) * f + normal * off);
-        }
-        place(std::move(label), centres);
-    }
-
-    void print(SheetPrinter& printer) const {
-        for (const Label& label : placed_) printLabel(printer, label);
-    }
-
-  private:
-    bool fits(const PageBox& box) const {
-        return inside_.contains(box) &&
-               std::none_of(placed_.begin(), placed_.end(),
-                            [&](const Label& other) { return other.box().overlaps(box); });
-    }
-
-    std::size_t crossings(const PageBox& box) const {
-        const ClipBox clip{box.left, box.top, box.right, box.bottom};
-        return static_cast<std::size_t>(
-            std::count_if(lines_.begin(), lines_.end(),
-                          [&](const Segment& s) { return clipSegment(s, clip).has_value(); }));
-    }
-
-    PageBox inside_;
-    std::vector<Segment> lines_;
-    std::vector<Label> placed_;
-};
-
 // The marks to join a sheet to its neighbours: a solid cut line where a neighbour's
 // drawing is laid under this sheet's edge, a dashed glue line where this sheet's last
 // kSheetOverlap goes under the neighbour's.
 void drawJoinMarks(SheetPrinter& printer, const SawPlan& plan, const PlanSheet& sheet,
                    SheetLabels& labels) {
     const PageBox& w = sheet.window;
-    const auto text = [&](const std::string& s, PagePoint at) {
-        labels.place(Label{{s}, kPlanLabelSize, {}}, {at});
+    const auto mark = [&](PagePoint a, PagePoint b, bool dashed) {
+        if (dashed) {
+            drawDashedIn(printer, a, b, w);
+        } else {
+            drawIn(printer, a, b, w);
+        }
+        labels.avoid({a.x, a.y, b.x, b.y});
     };
-    const double half = linePitch(kPlanLabelSize) / 2.0 + 2.0;
+    const double glueX = w.right - kSheetOverlap;
+    const double glueY = w.bottom - kSheetOverlap;
+    if (sheet.neighbourLeft) mark({w.left, w.top}, {w.left, w.bottom}, false);
+    if (sheet.neighbourAbove) mark({w.left, w.top}, {w.right, w.top}, false);
+    if (sheet.neighbourRight) mark({glueX, w.top}, {glueX, w.bottom}, true);
+    if (sheet.neighbourBelow) mark({w.left, glueY}, {w.right, glueY}, true);
+
+    // Each word near its place along the edge, wherever the drawing leaves it room.
+    const auto text = [&](const std::string& s, double f, auto at) {
+        std::vector<PagePoint> centres;
+        for (int step = 0; step <= 10; ++step) {
+            centres.push_back(at(f + (step % 2 == 0 ? 1.0 : -1.0) * ((step + 1) / 2) * 0.04));
+        }
+        labels.place(Label{{s}, kPlanLabelSize, {}}, centres);
+    };
+    const double half = linePitch(kPlanLabelSize) / 2.0 + 3.0;
     if (sheet.neighbourLeft) {
-        drawIn(printer, {w.left, w.top}, {w.left, w.bottom}, w);
-        const double x = w.left + estimatedTextWidth(plan.texts.cut, kPlanLabelSize) / 2.0 + 3.0;
-        text(plan.texts.cut, {x, w.top + w.height() / 3.0});
+        const double x = w.left + estimatedTextWidth(plan.texts.cut, kPlanLabelSize) / 2.0 + 4.0;
+        text(plan.texts.cut, 1.0 / 3.0, [&](double f) {
+            return PagePoint{x, w.top + w.height() * f};
+        });
     }
     if (sheet.neighbourAbove) {
-        drawIn(printer, {w.left, w.top}, {w.right, w.top}, w);
-        text(plan.texts.cut, {w.left + w.width() / 3.0, w.top + half});
+        text(plan.texts.cut, 1.0 / 3.0, [&](double f) {
+            return PagePoint{w.left + w.width() * f, w.top + half};
+        });
     }
-    if (sheet.neighbourRight) {
-        const double x = w.right - kSheetOverlap;
-        drawDashedIn(printer, {x, w.top}, {x, w.bottom}, w);
-        for (const double f : {0.25, 0.75})
-            text(plan.texts.glue, {x + kSheetOverlap / 2.0, w.top + w.height() * f});
-    }
-    if (sheet.neighbourBelow) {
-        const double y = w.bottom - kSheetOverlap;
-        drawDashedIn(printer, {w.left, y}, {w.right, y}, w);
-        for (const double f : {0.25, 0.75})
-            text(plan.texts.glue, {w.left + w.width() * f, y + kSheetOverlap / 2.0});
+    for (const double f : {0.25, 0.75}) {
+        if (sheet.neighbourRight) {
+            text(plan.texts.glue, f, [&](double g) {
+                return PagePoint{glueX + kSheetOverlap / 2.0, w.top + w.height() * g};
+            });
+        }
+        if (sheet.neighbourBelow) {
+            text(plan.texts.glue, f, [&](double g) {
+                return PagePoint{w.left + w.width() * g, glueY + kSheetOverlap / 2.0};
+            });
+        }
     }
 }
 
@@ -422,8 +326,26 @@ void drawSawPlanSheet(SheetPrinter& printer, const SawPlan& plan, const SawPlanL
         labels.besideLine(sheet.onPage(label.line.from), sheet.onPage(label.line.to),
                           pageDirection(label.side), wrap(label.text, kLabelWidth, kPlanLabelSize));
     }
-    labels.print(printer);
+    for (const Label& label : labels.placed()) printLabel(printer, label);
     drawFooter(printer, plan, layout, sheet);
+}
+
+std::string planSheetsLine(const SawPlan& plan, const SawPlanLayout& layout) {
+    const SawPlanTexts& texts = plan.texts;
+    switch (layout.fit) {
+        case PlanFit::Fits:
+            if (layout.sheets.size() == 1) return texts.oneSheet;
+            return fillSentence(texts.sheets,
+                                {std::to_string(layout.sheets.size()), std::to_string(layout.rows),
+                                 std::to_string(layout.columns)});
+        case PlanFit::PageTooSmall:
+            return texts.paperTooSmall;
+        case PlanFit::TooManySheets:
+            return fillSentence(texts.tooManySheets, {std::to_string(kMostPlanSheets)});
+        case PlanFit::NoFence:
+            break;
+    }
+    return {};
 }
 
 bool printSawPlanSheets(SheetPrinter& printer, const SawPlan& plan, const SawPlanLayout& layout) {

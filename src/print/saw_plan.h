@@ -16,39 +16,62 @@
 #include <vector>
 
 #include "plan/fence_position.h"
+#include "plan/sentence.h"
 #include "print/page_shapes.h"
 #include "print/sheet_printer.h"
 
 namespace arcwright {
 
-// Every fixed text of the plan. The defaults are the English texts; the window passes its
-// translated ones. "%1" stands for the length or number that goes into the text.
+// Every fixed text of the plan. The defaults are the English texts, marked for the
+// translators; planned_pages.h says them in the front end's words. "%1" stands for the
+// length or number that goes into the text.
 struct SawPlanTexts {
-    std::string title = "Plan of the saw table, full size, seen from above";
-    std::string sheetKey = "row %1, column %2 of %3 x %4";  // row, column, rows, columns
-    std::string bladeLine = "blade line";
-    std::string centrePoint = "centre point";
-    std::string finalHeight = "teeth leave the table at the final height";
-    std::string firstPass = "teeth leave the table at the first pass";
-    std::string fenceFace = "fence face: clamp the fence along this line";
-    std::string fenceDistance = "%1 square to the fence";
-    std::string bladeMark = "fence crosses the blade line %1 in front of the centre point";
-    std::string squareLine = "square to the blade through the centre point";
-    std::string squareMark = "fence crosses here, %1 from the centre point";
-    std::string boardEdge = "board edge";
-    std::string coveEdge = "cove edge";
-    std::string deepestLine = "deepest line of the cove";
-    std::string feed = "feed";
-    std::string cut = "cut";
-    std::string glue = "glue";
-    std::string inch = "1 in.";
-    std::string millimetres = "25 mm";
-    std::string checkSquares =
-        "Print at actual size: each square must measure what is written in it.";
-    std::string assembly =
+    std::string title =
+        ARCWRIGHT_TR_NOOP("SawPlanTexts", "Plan of the saw table, full size, seen from above");
+    std::string sheetKey = ARCWRIGHT_TR_NOOP(
+        "SawPlanTexts", "row %1, column %2 of %3 x %4");  // row, column, rows, columns
+    std::string bladeLine = ARCWRIGHT_TR_NOOP("SawPlanTexts", "blade line");
+    std::string centrePoint = ARCWRIGHT_TR_NOOP("SawPlanTexts", "centre point");
+    std::string finalHeight =
+        ARCWRIGHT_TR_NOOP("SawPlanTexts", "teeth leave the table at the final height");
+    std::string firstPass =
+        ARCWRIGHT_TR_NOOP("SawPlanTexts", "teeth leave the table at the first pass");
+    std::string fenceFace =
+        ARCWRIGHT_TR_NOOP("SawPlanTexts", "fence face: clamp the fence along this line");
+    std::string fenceDistance = ARCWRIGHT_TR_NOOP("SawPlanTexts", "%1 square to the fence");
+    std::string bladeMark = ARCWRIGHT_TR_NOOP(
+        "SawPlanTexts", "fence crosses the blade line %1 in front of the centre point");
+    std::string squareLine =
+        ARCWRIGHT_TR_NOOP("SawPlanTexts", "square to the blade through the centre point");
+    std::string squareMark =
+        ARCWRIGHT_TR_NOOP("SawPlanTexts", "fence crosses here, %1 from the centre point");
+    std::string boardEdge = ARCWRIGHT_TR_NOOP("SawPlanTexts", "board edge");
+    std::string coveEdge = ARCWRIGHT_TR_NOOP("SawPlanTexts", "cove edge");
+    std::string deepestLine = ARCWRIGHT_TR_NOOP("SawPlanTexts", "deepest line of the cove");
+    std::string feed = ARCWRIGHT_TR_NOOP("SawPlanTexts", "feed");
+    std::string cut = ARCWRIGHT_TR_NOOP("SawPlanTexts", "cut");
+    std::string glue = ARCWRIGHT_TR_NOOP("SawPlanTexts", "glue");
+    std::string inch = ARCWRIGHT_TR_NOOP("SawPlanTexts", "1 in.");
+    std::string millimetres = ARCWRIGHT_TR_NOOP("SawPlanTexts", "25 mm");
+    std::string checkSquares = ARCWRIGHT_TR_NOOP(
+        "SawPlanTexts", "Print at actual size: each square must measure what is written in it.");
+    std::string assembly = ARCWRIGHT_TR_NOOP(
+        "SawPlanTexts",
         "Trim each sheet along its cut lines and lay it over its neighbour with the cut edge "
-        "on the dashed glue line, the drawing's lines running on; glue it down.";
-    std::string cutShort = "The plan stops %1 from the centre point.";
+        "on the dashed glue line, the drawing's lines running on; glue it down.");
+    std::string cutShort =
+        ARCWRIGHT_TR_NOOP("SawPlanTexts", "The plan stops %1 from the centre point.");
+    // What the set-up page says of the plan after it, for the paper it is printed on.
+    std::string oneSheet = ARCWRIGHT_TR_NOOP(
+        "SawPlanTexts", "The full-size plan of the saw table follows on one sheet.");
+    std::string sheets = ARCWRIGHT_TR_NOOP(
+        "SawPlanTexts", "The full-size plan of the saw table follows on %1 sheets, %2 x %3.");
+    std::string paperTooSmall = ARCWRIGHT_TR_NOOP(
+        "SawPlanTexts", "This paper is too small for the full-size plan of the saw table.");
+    std::string tooManySheets =
+        ARCWRIGHT_TR_NOOP("SawPlanTexts",
+                          "The full-size plan of the saw table would take more than %1 sheets of "
+                          "this paper: set the fence by its distances instead.");
 };
 
 // What the plan shows. The lengths are inches on the saw table.
@@ -103,7 +126,9 @@ struct SawPlanLayout {
     PlanFit fit = PlanFit::NoFence;
     int rows = 0;
     int columns = 0;
-    std::vector<PlanSheet> sheets;  // row by row, from the back of the saw
+    // Row by row, from the back of the saw; a place of the rows x columns grid that would
+    // show none of the drawing's own lines has no sheet.
+    std::vector<PlanSheet> sheets;
     // The drawing's extent on the table, inches: left, back, right, front.
     double left = 0.0, back = 0.0, right = 0.0, front = 0.0;
     bool cutShort = false;   // the drawing stops kFarthestMark from the centre point
@@ -111,6 +136,9 @@ struct SawPlanLayout {
 };
 
 SawPlanLayout layOutSawPlan(const SawPlan& plan);
+
+// What the set-up page says of the plan for this layout; empty without a fence.
+std::string planSheetsLine(const SawPlan& plan, const SawPlanLayout& layout);
 
 // Draws one sheet of the plan on the current page.
 void drawSawPlanSheet(SheetPrinter& printer, const SawPlan& plan, const SawPlanLayout& layout,

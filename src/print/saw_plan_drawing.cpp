@@ -243,6 +243,7 @@ PlanDrawing planDrawing(const SawPlan& plan) {
     draw.setExtent();
 
     // The blade line and the line square to it run across the whole drawing.
+    out.guidesFrom = out.lines.size();
     const TableSegment bladeLine{{0.0, out.back}, {0.0, out.front}};
     draw.dashed(bladeLine.from, bladeLine.to, kCentreLine);
     labels.push_back({bladeLine, texts.bladeLine, {-side, 0.0}});

@@ -6,6 +6,7 @@
 // What the saw-table plan shows, in inches on the table, before it is cut into sheets:
 // its lines and the labels that go beside them.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ struct PointLabel {
 
 struct PlanDrawing {
     std::vector<TableSegment> lines;
+    // Lines from this one on are the blade line and the line square to it, which run
+    // across the whole drawing.
+    std::size_t guidesFrom = 0;
     // In the order they are placed: a label that finds no room on a sheet is left off it.
     std::vector<LineLabel> lineLabels;
     std::vector<PointLabel> pointLabels;

@@ -42,13 +42,17 @@ OutlinePick drawPasses(Canvas& canvas, const PassSteps& steps, const PassSurface
     const double half = s.boardWidth / 2;
     const auto outline = [&](int index) {
         const PlanPass& pass = steps.passes()[static_cast<std::size_t>(index)];
-        auto points =
-            uprightTilt(s.tilt.degrees)
-                ? coveOutline(pass.bladeHeight, s.angleDeg, s.bladeDiameter, s.kerf, kStepsPerFlank)
-                : tiltedCoveOutline(pass.bladeHeight, s.angleDeg, s.bladeDiameter, s.kerf, s.tilt,
-                                    kStepsPerFlank);
+        auto points = tiltedCoveOutline(pass.bladeHeight, s.angleDeg, s.bladeDiameter, s.kerf,
+                                        s.tilt, kStepsPerFlank);
+        // Each pass where it lies on the board: on the finished cove's deepest line, moved by
+        // as far as a tilted pass's own deepest point lies off that line (upright, not at all).
+        double shift = s.deepestFromCentre;
+        const auto at = static_cast<std::size_t>(index);
+        if (at < s.fenceSides.size() && !points.empty()) {
+            shift -= s.fenceSides[at] + points.front().x;
+        }
         for (BoardEndPoint& p : points) {
-            p.x = std::clamp(p.x, -half, half);
+            p.x = std::clamp(p.x + shift, -half, half);
             p.depth = std::min(p.depth, s.boardThickness);
         }
         return points;
@@ -58,11 +62,14 @@ OutlinePick drawPasses(Canvas& canvas, const PassSteps& steps, const PassSurface
 
     // The board, its face open where the passes made so far have cut it.
     BoardEndPlace board = fittedPlace(s.boardWidth, s.boardThickness, {});
+    // The face opens where the last pass made meets it, so that its outline and the face
+    // run on without a gap whichever way the cove leans.
     if (steps.position() > 0) {
-        const double mouth = std::min(
-            half, steps.passes()[static_cast<std::size_t>(steps.position() - 1)].coveWidth / 2);
-        board.mouthLeft = -mouth;
-        board.mouthRight = mouth;
+        const auto made = outline(steps.position() - 1);
+        if (!made.empty()) {
+            board.mouthLeft = std::min(made.front().x, made.back().x);
+            board.mouthRight = std::max(made.front().x, made.back().x);
+        }
     }
     BoardEndLook look;
     look.lines = colours.board;

@@ -12,8 +12,9 @@
 #include <QRadioButton>
 
 #include "app/calculator/accessibility.h"
-#include "app/planner/planner_words.h"
+#include "app/planner/core_words.h"
 #include "app/widgets/drawing_surface.h"
+#include "plan/planner_words.h"
 #include "window_harness.h"
 
 using namespace arcwright;
@@ -110,10 +111,12 @@ class AtTheSawTest : public QObject {
         return view;
     }
 
-    // Opened, with the safety note read and closed by the key a woodworker would use.
+    // Opened, with the safety note read and closed by the key a woodworker would use, and
+    // the set-up page after it passed on to pass 1.
     AtTheSaw* openedAndRead() {
         AtTheSaw* view = openView();
         if (!view) return nullptr;
+        QTest::keyClick(view, Qt::Key_Return);
         QTest::keyClick(view, Qt::Key_Return);
         return view;
     }
@@ -177,17 +180,35 @@ class AtTheSawTest : public QObject {
         QApplication::processEvents();
         QDir().mkpath(QStringLiteral("at-the-saw"));
         QVERIFY(view->grab().save(QStringLiteral("at-the-saw/safety-note.png")));
-        // Space reads it away without moving on a pass.
+        // Space reads it away without moving on a pass: the set-up comes first.
         QTest::keyClick(view, Qt::Key_Space);
         QVERIFY(!view->safetyNoteShown());
-        QCOMPARE(text(*view, "sawPass"), QStringLiteral("Pass 1 of 10"));
+        QCOMPARE(text(*view, "sawPass"), QStringLiteral("Set up the saw"));
         QCOMPARE(heardObjects(), (QStringList{"sawSafety", "sawPass"}));
         // At the foot, which side of the blade the fence goes and which way to feed.
         QVERIFY(control<QLabel>(*view, "sawFooter")->isVisible());
-        QCOMPARE(text(*view, "sawFooter"), fenceSideRuleInOneLine());
+        QCOMPARE(text(*view, "sawFooter"), shown(fenceSideRuleInOneLine()));
     }
 
     // Every line of the view, pass by pass, to the end and beyond.
+    // The plan's cautions stand at the saw with the set-up, before the first cut; a plain
+    // cove shows none.
+    void cautionsStandAtTheSaw() {
+        plan("3/16");
+        AtTheSaw* view = openView();
+        QVERIFY(view);
+        QTest::keyClick(view, Qt::Key_Return);  // the safety note
+        auto* caution = control<QLabel>(*view, "sawCaution");
+        QVERIFY(caution && caution->isVisible());
+        QVERIFY2(caution->text().startsWith(QStringLiteral("Passes of up to 0.1875 in.")),
+                 qPrintable(caution->text()));
+        QVERIFY(crowded(*view).isEmpty());
+        QTest::keyClick(view, Qt::Key_Space);  // on to pass 1
+        QVERIFY(!caution->isVisible());
+        plan("1/16");
+        QVERIFY(caution->text().isEmpty() && !caution->isVisible());
+    }
+
     void textAndOrder_data() {
         QTest::addColumn<QString>("passDepth");
         QTest::addColumn<QStringList>("lines");  // one entry a pass: its lines joined by "|"
@@ -262,13 +283,17 @@ class AtTheSawTest : public QObject {
         QTest::newRow("backspace") << "space space space backspace"
                                    << "Pass 3 of 10";
         QTest::newRow("backspace at the first") << "backspace"
-                                                << "Pass 1 of 10";
+                                                << "Set up the saw";
+        QTest::newRow("backspace past the set-up") << "backspace backspace"
+                                                   << "Set up the saw";
+        QTest::newRow("home from the set-up") << "backspace home"
+                                              << "Pass 1 of 10";
+        QTest::newRow("end from the set-up") << "backspace end"
+                                             << "Pass 10 of 10";
         QTest::newRow("end") << "end"
                              << "Pass 10 of 10";
-        QTest::newRow("past the end") << "end space space"
+        QTest::newRow("past the end") << "end space"
                                       << "Done: 10 of 10";
-        QTest::newRow("back from done") << "end space backspace"
-                                        << "Pass 10 of 10";
         QTest::newRow("home") << "space space end home"
                               << "Pass 1 of 10";
         QTest::newRow("other keys do nothing") << "space a right tab"
@@ -282,6 +307,8 @@ class AtTheSawTest : public QObject {
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(view));
         for (const Qt::Key key : keysOf(keys)) QTest::keyClick(QApplication::focusWidget(), key);
         QCOMPARE(text(*view, "sawPass"), pass);
+        // The last pass made closes the view.
+        QCOMPARE(view->isVisible(), pass != QStringLiteral("Done: 10 of 10"));
     }
 
     // A pedal held down sends the key again and again: it moves one pass.
@@ -298,10 +325,14 @@ class AtTheSawTest : public QObject {
     }
 
     void buttonsMoveToo() {
-        AtTheSaw* view = openedAndRead();
+        AtTheSaw* view = openView();
+        QTest::keyClick(view, Qt::Key_Return);  // the safety note
         auto* next = control<QPushButton>(*view, "sawNext");
         auto* back = control<QPushButton>(*view, "sawBack");
-        QVERIFY(!back->isEnabled());
+        QVERIFY(!back->isEnabled());  // nothing before the set-up
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(text(*view, "sawPass"), QStringLiteral("Pass 1 of 10"));
+        QVERIFY(back->isEnabled());
         QTest::mouseClick(next, Qt::LeftButton);
         QTest::mouseClick(next, Qt::LeftButton);
         QCOMPARE(text(*view, "sawPass"), QStringLiteral("Pass 3 of 10"));
@@ -319,7 +350,7 @@ class AtTheSawTest : public QObject {
     void announcesEveryChange() {
         AtTheSaw* view = openedAndRead();
         heard_.clear();
-        press(*view, QStringLiteral("space backspace backspace end"));
+        press(*view, QStringLiteral("space backspace home end"));
         QCOMPARE(heardObjects(), (QStringList{"sawPass", "sawPass", "sawPass"}));
         QVERIFY(heard_[0].description.startsWith(
             QStringLiteral("Pass 2 of 10. Set the blade to 0.125 in. (1/8 in.).")));
@@ -370,8 +401,9 @@ class AtTheSawTest : public QObject {
             QPoint(8, control<QRadioButton>(*planner_, "planMillimetres")->height() / 2));
         QCOMPARE(planner_->model().unit(), LengthUnit::Millimetre);
         QCOMPARE(text(*view, "sawPass"), QStringLiteral("Pass 5 of 10"));
-        // The planner writes 1/16 in. as 1.588 mm: five passes come to a hair over 5/16 in.
-        QVERIFY(text(*view, "sawHeight").startsWith(QStringLiteral("7.9 mm (5/16")));
+        // The planner shows 1/16 in. as 1.6 mm and keeps it exact: five passes are 5/16 in.,
+        // shown in millimetres alone.
+        QCOMPARE(text(*view, "sawHeight"), QStringLiteral("7.9 mm"));
         QCOMPARE(text(*view, "sawNote"), QString());
         view->close();
         // Through a value the planner cannot cut and back: the count waits for it.
@@ -390,11 +422,14 @@ class AtTheSawTest : public QObject {
         press(*view, QStringLiteral("space space space space"));
         heard_.clear();
         retype(box(*planner_, "planCoveDepth"), QStringLiteral("3/4"));
-        QCOMPARE(text(*view, "sawPass"), QStringLiteral("Pass 1 of 12"));
+        // Another cove: the fence is set again before its first pass.
+        QCOMPARE(text(*view, "sawPass"), QStringLiteral("Set up the saw"));
         QVERIFY2(text(*view, "sawNote").contains(QStringLiteral("start over")),
                  qPrintable(text(*view, "sawNote")));
         QVERIFY(!heard_.empty());
         QVERIFY(heard_.back().description.contains(QStringLiteral("start over")));
+        QTest::keyClick(view, Qt::Key_Space);
+        QCOMPARE(text(*view, "sawPass"), QStringLiteral("Pass 1 of 12"));
         QTest::keyClick(view, Qt::Key_Space);
         QCOMPARE(text(*view, "sawPass"), QStringLiteral("Pass 2 of 12"));
         QCOMPARE(text(*view, "sawNote"), QString());

@@ -7,11 +7,14 @@
 // left in hidpi/ in the build tree.
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTextStream>
 
 #include "app/widgets/drawing_surface.h"
+#include "app/widgets/whole_text.h"
 #include "window_harness.h"
 
 using namespace arcwright;
@@ -167,6 +170,41 @@ class HiDpiTest : public QObject {
             }
         }
         QVERIFY2(finer > 50, qPrintable(QString::number(finer)));
+    }
+
+    // Every figure of up to six characters shows whole in each of the four boxes, focused or
+    // not, and a figure that fits keeps the window's type; the boxes do not move. Last, as it
+    // types into the boxes.
+    void figuresShowWhole() {
+        const QStringList layout = layoutOf(*window_);
+        for (const char* name : {"Text1", "Text2", "Text3", "Text4"}) {
+            QLineEdit* edit = box(*window_, name);
+            const QFont usual = edit->font();
+            const QString before = edit->text();
+            for (const char* figure :
+                 {"36.8", "17.35", "89.99", "0.0625", "12.375", "254.0", "45"}) {
+                const QString text = QString::fromLatin1(figure);
+                retype(edit, text);
+                for (const bool focused : {true, false}) {
+                    if (!focused)
+                        box(*window_, name == QByteArrayView("Text1") ? "Text4" : "Text1")
+                            ->setFocus();
+                    const double needed =
+                        QFontMetricsF(edit->font()).horizontalAdvance(edit->text());
+                    QVERIFY2(needed <= roomForText(*edit),
+                             qPrintable(QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                                            .arg(QString::fromLatin1(name), text)
+                                            .arg(needed)
+                                            .arg(roomForText(*edit))));
+                }
+                if (QFontMetricsF(usual).horizontalAdvance(text) <= roomForText(*edit)) {
+                    QCOMPARE(edit->font(), usual);
+                }
+            }
+            retype(edit, before);
+            QCOMPARE(edit->font(), usual);
+        }
+        QCOMPARE(layoutOf(*window_), layout);
     }
 };
 

@@ -9,10 +9,12 @@
 #include <QFile>
 #include <QLineF>
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QTransform>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -70,7 +72,11 @@ inline std::vector<PdfSegment> pdfSegments(const QString& pdf, int page = 1) {
                                               QStringLiteral("-l"), number, pdf, svgFile});
     QFile svg(svgFile);
     if (!svg.open(QIODevice::ReadOnly)) return {};
-    return svgSegments(QString::fromUtf8(svg.readAll()));
+    // The glyphs' outlines stand in <defs> at the origin; only what is drawn counts.
+    QString drawn = QString::fromUtf8(svg.readAll());
+    drawn.remove(QRegularExpression(QStringLiteral("<defs>.*</defs>"),
+                                    QRegularExpression::DotMatchesEverythingOption));
+    return svgSegments(drawn);
 }
 
 // The segment from near `a` to near `b` (within a point), turned to run from a to b.
@@ -166,6 +172,49 @@ inline std::optional<TemplateOnPaper> measureTemplate(const QString& pdf, double
         }
     }
     return found;
+}
+
+// A word of a page as pdftotext finds it, its box in points from the page's top left.
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+
+inline std::vector<PdfWord> pdfWords(const QString& pdf, int page) {
+    const QString number = QString::number(page);
+    const QString boxes = toolOutput(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-bbox"), QStringLiteral("-f"), number,
+                                      QStringLiteral("-l"), number, pdf, QStringLiteral("-")});
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([-0-9.]+)\" yMin=\"([-0-9.]+)\" xMax=\"([-0-9.]+)\" "
+                       "yMax=\"([-0-9.]+)\">([^<]*)</word>"));
+    std::vector<PdfWord> words;
+    for (auto it = word.globalMatch(boxes); it.hasNext();) {
+        const auto w = it.next();
+        words.push_back(
+            {w.captured(5), QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                                   QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()))});
+    }
+    return words;
+}
+
+// Whether any part of a segment lies inside a box (Liang-Barsky clipping).
+inline bool segmentCrossesBox(const PdfSegment& s, const QRectF& box) {
+    const QPointF d = s.to - s.from;
+    double lo = 0.0;
+    double hi = 1.0;
+    const auto edge = [&](double p, double q) {
+        if (p == 0.0) return q >= 0.0;
+        const double t = q / p;
+        if (p < 0.0) {
+            lo = std::max(lo, t);
+        } else {
+            hi = std::min(hi, t);
+        }
+        return lo <= hi;
+    };
+    return edge(-d.x(), s.from.x() - box.left()) && edge(d.x(), box.right() - s.from.x()) &&
+           edge(-d.y(), s.from.y() - box.top()) && edge(d.y(), box.bottom() - s.from.y());
 }
 
 }  // namespace arcwright::testing

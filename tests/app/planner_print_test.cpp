@@ -197,7 +197,7 @@ class PlannerPrintTest : public QObject {
                            "Board 101.6 mm wide, 19.1 mm thick",
                            "Blade 254.0 mm across, kerf 3.2 mm",
                            "Wood left 12.7 mm on the fence side, 12.7 mm on the far side",
-                           "Fence face 50.8 mm (2 in.) from the centre point, square to the fence",
+                           "Fence face 50.8 mm from the centre point, square to the fence",
                            "fence 36.8°",
                            "10 15.9 mm 76.2 mm"};
         QTest::newRow("narrow cove in a wide board")
@@ -336,7 +336,7 @@ class PlannerPrintTest : public QObject {
             }
         }
         QVERIFY(std::abs(face - deepestY - depth) < 1.0);
-        const TiltedCove& cove = planner->model().tiltedPlan().cove;
+        const TiltedCove& cove = planner->model().result().cove;
         // The deepest point on paper is a corner of the teeth's tilted flat, within half a
         // kerf of the point the planner measures from.
         const double slack = 0.0625 * 72.0 + 1.0;

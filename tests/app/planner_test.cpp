@@ -138,10 +138,16 @@ class PlannerTest : public QObject {
         QCOMPARE(window_->findChildren<Planner*>().size(), qsizetype(1));
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(planner));
         QCOMPARE(box(*planner, "planCoveWidth")->text(), QStringLiteral("2"));  // kept
-        // Closed and opened again, it takes the calculator's boxes as they are then.
+        // Closed and opened again, it keeps what the user typed; the calculator's boxes as
+        // they are then come in by the button that says so.
         planner->close();
         retype(box(*window_, "Text1"), QStringLiteral("0.25"));
         QCOMPARE(openPlanner(), planner);
+        QCOMPARE(box(*planner, "planCoveWidth")->text(), QStringLiteral("2"));
+        QCOMPARE(box(*planner, "planCoveDepth")->text(), QStringLiteral("0.5"));
+        auto* take = control<QPushButton>(*planner, "planTake");
+        QCOMPARE(take->text(), QStringLiteral("Take the &Calculator's Set-up"));
+        QTest::mouseClick(take, Qt::LeftButton);
         QCOMPARE(box(*planner, "planCoveDepth")->text(), QStringLiteral("0.25"));
         QCOMPARE(caption(*window_, "Label4"), QStringLiteral("2.208 in."));
         QCOMPARE(box(*planner, "planCoveWidth")->text(), QStringLiteral("2.208"));
@@ -163,7 +169,7 @@ class PlannerTest : public QObject {
         kerf->selectAll();
         QTest::keyClick(kerf, Qt::Key_Backspace);
         QVERIFY(text(*planner, "planStatus").startsWith(QStringLiteral("Kerf")));
-        QCOMPARE(text(*planner, "planAngle"), QStringLiteral("36.8°"));  // kept while bad
+        QCOMPARE(text(*planner, "planAngle"), QString());  // no earlier plan beside a refusal
         // Each keystroke of "0.125": the angle walks from the ideal blade's to the real one's.
         const QStringList angles{"38.3°", "38.3°", "37.1°", "36.9°", "36.8°"};
         const QString typed = QStringLiteral("0.125");
@@ -211,7 +217,7 @@ class PlannerTest : public QObject {
         choose(control<QRadioButton>(*planner, "planMillimetres"));
         QCOMPARE(planner->model().unit(), LengthUnit::Millimetre);
         QCOMPARE(box(*planner, "planCoveWidth")->text(), QStringLiteral("76.2 mm"));
-        QCOMPARE(box(*planner, "planKerf")->text(), QStringLiteral("3.175 mm"));
+        QCOMPARE(box(*planner, "planKerf")->text(), QStringLiteral("3.2 mm"));
         QCOMPARE(text(*planner, "planAngle"), QStringLiteral("36.8°"));
         QCOMPARE(text(*planner, "planBladeHeight"), QStringLiteral("15.9 mm"));
         const auto* table = planner->findChild<QTableWidget*>(QStringLiteral("planPasses"));
@@ -246,7 +252,6 @@ class PlannerTest : public QObject {
         QFETCH(QString, boxName);
         QFETCH(QString, named);
         Planner* planner = workedExample();
-        const QStringList before = resultTexts(*planner);
         QLineEdit* edit = box(*planner, qPrintable(boxName));
         const QString good = edit->text();
         for (const QString& bad : {QStringLiteral("abc"), QStringLiteral("3 ft"),
@@ -257,7 +262,12 @@ class PlannerTest : public QObject {
             QVERIFY2(status.startsWith(named) && status.contains(QStringLiteral("3 1/2")),
                      qPrintable(status));
             QVERIFY(!control<QPushButton>(*planner, "planApply")->isEnabled());
-            QCOMPARE(resultTexts(*planner), before);  // nothing else changes
+            // No figure of the last plan stands beside the refusal.
+            for (const char* figure : {"planAngle", "planComplement", "planBladeHeight",
+                                       "planFenceDistance", "planMarkBlade", "planWoodFence"}) {
+                QCOMPARE(text(*planner, figure), QString());
+            }
+            QCOMPARE(planner->findChild<QTableWidget*>()->rowCount(), 0);
         }
         retype(edit, good);
         QCOMPARE(edit->palette().color(QPalette::Base), look::kWhite);
@@ -291,21 +301,57 @@ class PlannerTest : public QObject {
         QTest::newRow("narrower than kerf") << "planCoveWidth"
                                             << "0.1"
                                             << "the teeth cut 0.125 in." << false;
-        QTest::newRow("wider than reach") << "planCoveWidth"
-                                          << "4.9"
-                                          << "cuts at most 4.8428 in. wide" << false;
+        QTest::newRow("wider than reach")
+            << "planCoveWidth"
+            << "4.9"
+            << "cuts at most 4.8428 in. (4 27/32 - in.) wide" << false;
         QTest::newRow("wider than board") << "planBoardWidth"
                                           << "2.5"
-                                          << "wider than the board (2.5 in.)" << true;
+                                          << "wider than the 2.5 in. (2 1/2 in.) board" << true;
         QTest::newRow("through the board") << "planBoardThickness"
                                            << "5/8"
-                                           << "back of a 0.625 in. board" << true;
+                                           << "back of a 0.625 in. (5/8 in.) board" << true;
         QTest::newRow("no pass depth") << "planPassDepth"
                                        << "0"
                                        << "between passes" << true;
         QTest::newRow("too many passes") << "planPassDepth"
                                          << "0.0001"
                                          << "more than 500 passes" << true;
+        QTest::newRow("past the saw's reach") << "planCoveDepth"
+                                              << "3 1/2"
+                                              << "no higher than 3.0 in. (3 in.)" << false;
+        QTest::newRow("past a typed reach") << "planMaxHeight"
+                                            << "1/2"
+                                            << "no higher than 0.5 in. (1/2 in.)" << false;
+        QTest::newRow("no table saw's blade") << "planBladeDiameter"
+                                              << "4"
+                                              << "from 7 1/4 in. to 16 in. across" << false;
+    }
+
+    // Cautions stand beside a plan that can still be cut, in the planner's unit; a plain
+    // cove shows none.
+    void cautionsStandBesideThePlan() {
+        Planner* planner = workedExample();
+        auto* caution = control<QLabel>(*planner, "planCaution");
+        QVERIFY(caution && caution->text().isEmpty() && !caution->isVisible());
+        retype(box(*planner, "planPassDepth"), QStringLiteral("3/16"));
+        QVERIFY(caution->isVisible());
+        QVERIFY2(caution->text().startsWith(QStringLiteral("Passes of up to 0.1875 in. (3/16 in.) "
+                                                           "are deeper than 1/8 in.")),
+                 qPrintable(caution->text()));
+        QVERIFY(control<QPushButton>(*planner, "planApply")->isEnabled());
+        QVERIFY(!text(*planner, "planAngle").isEmpty());
+        // The placeholder of the saw's reach follows the blade and the unit.
+        QCOMPARE(box(*planner, "planMaxHeight")->placeholderText(), QStringLiteral("3.0 in."));
+        choose(control<QRadioButton>(*planner, "planMillimetres"));
+        QCOMPARE(box(*planner, "planMaxHeight")->placeholderText(), QStringLiteral("76.2 mm"));
+        QVERIFY2(caution->text().contains(QStringLiteral("deeper than 3.2 mm")),
+                 qPrintable(caution->text()));
+        retype(box(*planner, "planBoardThickness"), QStringLiteral("22"));
+        QVERIFY2(text(*planner, "planWarning")
+                     .contains(QStringLiteral("Less than 6.4 mm of wood "
+                                              "above the blade!")),
+                 qPrintable(text(*planner, "planWarning")));
     }
     void saysWhyItCannot() {
         QFETCH(QString, boxName);
@@ -425,8 +471,11 @@ class PlannerTest : public QObject {
             retype(box(*planner, names[i]), boxes[static_cast<int>(i)]);
         }
         QCOMPARE(text(*planner, "planStatus"), QString());
+        // A metric tape needs no inch fraction.
         const auto atSaw = [unit](double inches) {
-            return QStringLiteral("%1 (%2)").arg(QString::fromStdString(lengthText(inches, unit)),
+            const QString shown = QString::fromStdString(lengthText(inches, unit));
+            if (unit == LengthUnit::Millimetre) return shown;
+            return QStringLiteral("%1 (%2)").arg(shown,
                                                  QString::fromStdString(shopFractionText(inches)));
         };
         const double d = wood + cove / 2;
@@ -462,7 +511,7 @@ class PlannerTest : public QObject {
         }
         QCOMPARE(text(*planner, "planStatus"), QString());
         QCOMPARE(text(*planner, qPrintable(tooFar)),
-                 QStringLiteral("more than 36.0 in. away: use the other mark"));
+                 QStringLiteral("more than 36.0 in. (36 in.) away: use the other mark"));
         const char* other =
             tooFar == QLatin1String("planMarkBlade") ? "planMarkSquare" : "planMarkBlade";
         const QString given = text(*planner, other);
@@ -478,14 +527,16 @@ class PlannerTest : public QObject {
         QTest::addColumn<QString>("offset");
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("thin");  // the read-out that fails the check
-        QTest::newRow("fence side") << "4 1/2"
-                                    << "1/8"
-                                    << "near edge 0.25 in. to 1.25 in. from the fence-side edge"
-                                    << "planWoodFence";
-        QTest::newRow("far side") << "4 1/2"
-                                  << "1 3/8"
-                                  << "near edge 0.25 in. to 1.25 in. from the fence-side edge"
-                                  << "planWoodFar";
+        QTest::newRow("fence side")
+            << "4 1/2"
+            << "1/8"
+            << "near edge 0.25 in. (1/4 in.) to 1.25 in. (1 1/4 in.) from the fence-side edge"
+            << "planWoodFence";
+        QTest::newRow("far side")
+            << "4 1/2"
+            << "1 3/8"
+            << "near edge 0.25 in. (1/4 in.) to 1.25 in. (1 1/4 in.) from the fence-side edge"
+            << "planWoodFar";
         QTest::newRow("off the board") << "4 1/2"
                                        << "2"
                                        << "runs off the board's far edge"
@@ -542,16 +593,17 @@ class PlannerTest : public QObject {
         first->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(first));
         QStringList visited{first->objectName()};
-        for (int i = 0; i < 17; ++i) {
+        for (int i = 0; i < 18; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        const QStringList expected{"planCoveWidth",      "planCoveDepth",  "planBoardWidth",
-                                   "planBoardThickness", "planCoveOffset", "planBladeDiameter",
-                                   "planKerf",           "planPassDepth",  "planTilt",
-                                   "planTiltToward",     "planInches",     "planEndView",
-                                   "planPasses",         "planApply",      "planPrint",
-                                   "planPreview",        "planAtSaw",      "planCoveWidth"};
+        // Row by row, as the boxes read; the board-end drawing takes no stop.
+        const QStringList expected{
+            "planCoveWidth", "planBoardWidth", "planCoveDepth",     "planBoardThickness",
+            "planPassDepth", "planCoveOffset", "planBladeDiameter", "planKerf",
+            "planTilt",      "planInches",     "planTiltToward",    "planMaxHeight",
+            "planPasses",    "planTake",       "planApply",         "planPrint",
+            "planPreview",   "planAtSaw",      "planCoveWidth"};
         QCOMPARE(visited, expected);
         for (QWidget* w : planner->findChildren<QWidget*>()) {
             if (!(w->focusPolicy() & Qt::TabFocus) || w->objectName().isEmpty()) continue;

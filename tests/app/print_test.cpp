@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,6 +21,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -35,6 +37,7 @@
 #include "app/planner/planner.h"
 #include "app/printing/page_print.h"
 #include "app/printing/qt_sheet_printer.h"
+#include "app/printing/sending_at_quit.h"
 #include "pdf_measure.h"
 #include "printserver/print_server.h"
 #include "window_harness.h"
@@ -1392,6 +1395,120 @@ class PrintTest : public QObject {
         QCOMPARE(threadCount(), threads);
         QTest::qWait(200);
         QCOMPARE(desk.told, QStringList());
+    }
+
+    // Presses of Print, then the window closed at once, as the title bar's X does: before
+    // the program ends every sheet goes to the queue under a small note, unless the user
+    // cancels the note (the sheets still waiting are given up, none is sent afterwards) or
+    // the server is silent (its one usual message, then the program ends).
+    void closingSendsEverySheet_data() {
+        QTest::addColumn<QString>("server");  // "private", "silent"
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("offer");  // a part of the one message, or "" for none
+        QTest::newRow("30 presses, all sent") << "private" << 30 << false << "";
+        QTest::newRow("30 presses, note cancelled") << "private" << 30 << true << "";
+        QTest::newRow("silent print server")
+            << "silent" << 5 << false << "nor the 4 pages waiting after it.";
+    }
+    void closingSendsEverySheet() {
+        QFETCH(QString, server);
+        QFETCH(int, presses);
+        QFETCH(bool, cancel);
+        QFETCH(QString, offer);
+        const bool silent = server == QLatin1String("silent");
+        const QString jobs = qEnvironmentVariable("ARCWRIGHT_PRINT_JOBS");
+        std::optional<SilentServer> silentServer;
+        std::optional<EnvironmentOverride> cupsServer;
+        if (silent) {
+            silentServer.emplace(dir_->filePath(QStringLiteral("silent.sock")));
+            QVERIFY(silentServer->listening());
+            cupsServer.emplace("CUPS_SERVER", QFile::encodeName(dir_->filePath("silent.sock")));
+        } else if (const QString why = cupsQueueUnavailable(); !why.isEmpty()) {
+            QSKIP(qPrintable(why));
+        } else if (jobs.isEmpty()) {
+            QSKIP("the private print service keeps only its latest job");
+        }
+        QStringList before;
+        if (!silent) {
+            for (const QFileInfo& file : jobPdfs(jobs)) before << file.fileName();
+        }
+        const auto sent = [&] {
+            int count = 0;
+            for (const QFileInfo& file : jobPdfs(jobs)) count += !before.contains(file.fileName());
+            return count;
+        };
+
+        auto window = openWindow();
+        Desk desk;
+        PrintHooks hooks = desk.hooks();
+        if (silent) hooks.serverLimit = std::chrono::milliseconds(1000);
+        QStringList offered;
+        hooks.offerPdf = [&](const QString& message) {
+            offered << message;
+            return false;
+        };
+        window->setPrintHooks(hooks);
+        auto* printing = new PagePrint(window.get());
+        QList<bool> finished;
+        connect(printing, &PagePrint::finished, [&](bool printed) { finished << printed; });
+        for (int press = 0; press < presses; ++press) printButton(*window)->click();
+        QVERIFY(window->close());
+        QCOMPARE(documentsOnTheirWay(), presses);
+
+        // What the note says while it stands, and the user's Cancel once the first sheet went.
+        QStringList noteSaid;
+        QElapsedTimer sinceCancel;
+        QTimer watchNote;
+        connect(&watchNote, &QTimer::timeout, [&] {
+            QProgressDialog* note = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (widget->objectName() == QLatin1String("sendingSheets"))
+                    note = qobject_cast<QProgressDialog*>(widget);
+            }
+            if (note == nullptr || !note->isVisible()) return;
+            if (noteSaid.isEmpty() || noteSaid.last() != note->labelText())
+                noteSaid << note->labelText();
+            if (cancel && !sinceCancel.isValid() && !finished.isEmpty()) {
+                sinceCancel.start();
+                note->findChild<QPushButton*>()->click();
+            }
+        });
+        watchNote.start(5);
+        QElapsedTimer sending;
+        sending.start();
+        sendBeforeQuitting();
+        watchNote.stop();
+        const qint64 took = sending.elapsed();
+        qInfo("%d presses, closed: the program could end after %lld ms", presses,
+              static_cast<long long>(took));
+
+        QVERIFY2(!noteSaid.isEmpty(), "no note while the sheets were sent");
+        QCOMPARE(noteSaid.first(), QStringLiteral("Sending %1 sheets…").arg(presses));
+        QCOMPARE(offered.size(), offer.isEmpty() ? 0 : 1);
+        if (!offer.isEmpty())
+            QVERIFY2(offered.first().contains(offer), qPrintable(offered.first()));
+        QCOMPARE(desk.told, QStringList());
+        window.reset();
+        if (cancel) {
+            QVERIFY(sinceCancel.isValid());
+            QVERIFY2(sinceCancel.elapsed() < 1500,
+                     qPrintable(QString::number(sinceCancel.elapsed())));
+            QVERIFY2(finished.contains(false), "Cancel gave nothing up");
+            // The sheets the queue had in hand come out; nothing after the program let go.
+            QTRY_VERIFY_WITH_TIMEOUT(sent() >= finished.count(true), 30'000);
+            QTest::qWait(1500);
+            const int out = sent();
+            QVERIFY2(out >= 1 && out < presses, qPrintable(QString::number(out)));
+            QTest::qWait(1000);
+            QCOMPARE(sent(), out);
+        } else if (silent) {
+            QCOMPARE(finished, QList<bool>(presses, false));
+            QVERIFY2(took < 5000, qPrintable(QString::number(took)));
+        } else {
+            QCOMPARE(finished, QList<bool>(presses, true));
+            QTRY_COMPARE_WITH_TIMEOUT(sent(), presses, 60'000);
+        }
     }
 
     // Sizes whose printer coordinates reach past what the PDF writer can write: the page

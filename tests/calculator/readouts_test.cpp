@@ -3,6 +3,7 @@
 
 // The shop-fraction read-outs below the length boxes: the adjustment target's row after
 // every recomputation, all three rows when the resolution is switched.
+#include <optional>
 #include <vector>
 
 #include "calculator_harness.h"
@@ -274,6 +275,33 @@ TEST(Resolution, TheCutWidthTakesItAtTheNextRecomputation) {
     EXPECT_EQ(row(s.calc, Readout::Cut), "3|3|/|32|- in.");
     EXPECT_EQ(row(s.calc, Readout::Width), "4|||| in.");
 }
+
+// What the planner takes from the calculator: the cut width the result line shows, as a
+// number, and nothing while the line is empty because the cut is too wide.
+struct ShownCut {
+    const char* name;
+    const char* angle;  // Text2
+    const char* blade;  // Text1
+    const char* line;   // Label4
+    std::optional<double> width;
+};
+
+class ShownCutWidth : public ::testing::TestWithParam<ShownCut> {};
+
+TEST_P(ShownCutWidth, IsTheResultLinesNumber) {
+    Session s;
+    const ShownCut& c = GetParam();
+    s.calc.editBox(Box::Text2, c.angle);
+    s.calc.editBox(Box::Text1, c.blade);
+    EXPECT_EQ(s.calc.label4(), c.line);
+    EXPECT_EQ(s.calc.shownCutWidth(), c.width);
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculator, ShownCutWidth,
+                         ::testing::Values(ShownCut{"at_45", "45", "0.5", "3.082 in.", 3.082},
+                                           ShownCut{"at_30", "30", "0.5", "2.179 in.", 2.179},
+                                           ShownCut{"too_wide", "89.9", "3", "", std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace arcwright

@@ -60,14 +60,29 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"TwoSlashes", "3/4/5", kIn, std::nullopt},
         ReadRow{"ZeroDenominator", "1/0", kIn, std::nullopt},
         ReadRow{"SpacedSlash", "3 / 4", kIn, std::nullopt},
-        ReadRow{"Comma", "2,5", kIn, std::nullopt}, ReadRow{"Hex", "&H10", kIn, std::nullopt},
-        ReadRow{"Negative", "-3", kIn, std::nullopt},
+        ReadRow{"TwoCommas", "2,5,1", kIn, std::nullopt},
+        ReadRow{"CommaAndPoint", "1,002.5", kIn, std::nullopt},
+        ReadRow{"Hex", "&H10", kIn, std::nullopt}, ReadRow{"Negative", "-3", kIn, std::nullopt},
         ReadRow{"BeyondDouble", "1e999", kIn, std::nullopt}, ReadRow{"Longest", "1e6", kIn, 1e6},
         ReadRow{"LongerThanAnyBoard", "1e7", kIn, std::nullopt},
         ReadRow{"HugeInMillimetres", "1e300 mm", kIn, std::nullopt},
         ReadRow{"DanglingExponent", "2e", kIn, std::nullopt},
         ReadRow{"NumberAfterUnit", "3 in 4", kIn, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A length typed below zero is told apart from text that is no length at all.
+TEST(LengthBelowZero, IsAMinusBeforeALength) {
+    struct Row {
+        const char* text;
+        LengthUnit bare;
+        bool below;
+    };
+    for (const Row& row : {Row{"-3", kIn, true}, Row{" -1/8 in.", kMm, true},
+                           Row{"-2,5", kMm, true}, Row{"-0", kIn, false}, Row{"3", kIn, false},
+                           Row{"-abc", kIn, false}, Row{"--3", kIn, false}, Row{"", kIn, false}}) {
+        EXPECT_EQ(isLengthBelowZero(row.text, row.bare), row.below) << '"' << row.text << '"';
+    }
+}
 
 struct ShowRow {
     const char* name;
@@ -88,19 +103,19 @@ TEST_P(ShowLength, Writes) {
     EXPECT_EQ(lengthBoxText(row.inches, kIn), row.inchBox);
     EXPECT_EQ(lengthBoxText(row.inches, kMm), row.mmBox);
     // What a box is given reads back as the same length, to the shown places.
-    EXPECT_NEAR(*readLength(row.inchBox, kIn), row.inches, 5e-6);
-    EXPECT_NEAR(*readLength(row.mmBox, kIn), row.inches, 0.05 / 25.4);
+    EXPECT_NEAR(*readLength(row.inchBox, kIn), row.inches, 5e-5);
+    EXPECT_NEAR(*readLength(row.mmBox, kIn), row.inches, 0.05 / 25.4 + 1e-12);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lengths, ShowLength,
     testing::Values(
-        ShowRow{"FiveEighths", 0.625, "0.625 in.", "15.9 mm", "5/8 in.", "0.625", "15.875 mm"},
-        ShowRow{"ALittleMore", 3.082207, "3.0822 in.", "78.3 mm", "3 3/32 - in.", "3.08221",
-                "78.288 mm"},
-        ShowRow{"ALittleLess", 2.99, "2.99 in.", "75.9 mm", "3 - in.", "2.99", "75.946 mm"},
-        ShowRow{"UnderAThirtySecond", 4.01, "4.01 in.", "101.9 mm", "4 +in.", "4.01", "101.854 mm"},
-        ShowRow{"Sixteenth", 0.0625, "0.0625 in.", "1.6 mm", "1/16 in.", "0.0625", "1.588 mm"},
+        ShowRow{"FiveEighths", 0.625, "0.625 in.", "15.9 mm", "5/8 in.", "0.625", "15.9 mm"},
+        ShowRow{"ALittleMore", 3.082207, "3.0822 in.", "78.3 mm", "3 3/32 - in.", "3.0822",
+                "78.3 mm"},
+        ShowRow{"ALittleLess", 2.99, "2.99 in.", "75.9 mm", "3 - in.", "2.99", "75.9 mm"},
+        ShowRow{"UnderAThirtySecond", 4.01, "4.01 in.", "101.9 mm", "4 +in.", "4.01", "101.9 mm"},
+        ShowRow{"Sixteenth", 0.0625, "0.0625 in.", "1.6 mm", "1/16 in.", "0.0625", "1.6 mm"},
         ShowRow{"Whole", 4, "4.0 in.", "101.6 mm", "4 in.", "4.0", "101.6 mm"},
         ShowRow{"Zero", 0, "0.0 in.", "0.0 mm", "0 in.", "0.0", "0.0 mm"},
         // Read back from millimetres a whole inch comes out a hair under; it is still whole.

@@ -10,6 +10,7 @@
 #include <limits>
 #include <string>
 
+#include "model/number_text.h"
 #include "plan/length_text.h"
 
 namespace arcwright {
@@ -82,12 +83,13 @@ TEST(SameSchedule, TwoEmptySchedulesAreTheSame) {
     EXPECT_TRUE(sameSchedule({}, {}));
 }
 
-// The planner switched to millimetres rewrites its boxes as it shows them ("76.2 mm",
-// "1.588 mm") and reads them back: the schedule it works out is the same one.
+// The same cove typed again in millimetres to the thousandth ("76.2 mm", "1.588 mm") and
+// read back: the schedule it works out is the same one.
 TEST(SameSchedule, TheSameCoveRewrittenInMillimetres) {
     const PlanRequest inches = workedExample();
     const auto rewritten = [](double length) {
-        return *readLength(lengthBoxText(length, LengthUnit::Millimetre), LengthUnit::Millimetre);
+        return *readLength(formatNumber(length * kMillimetresPerInch, "0.0## mm"),
+                           LengthUnit::Millimetre);
     };
     const PlanRequest metric{rewritten(inches.coveWidth),     rewritten(inches.coveDepth),
                              rewritten(inches.boardWidth),    rewritten(inches.boardThickness),

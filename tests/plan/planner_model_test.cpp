@@ -48,7 +48,7 @@ TEST(PlannerModel, WorksOutEveryChange) {
 TEST(PlannerModel, KeepsTheLastPlanWhileABoxCannotBeRead) {
     PlannerModel model = workedExample();
     const double angle = model.result().angleDeg;
-    for (const char* bad : {"", "2,5", "1/0", "3 in. 2", "abc", "2e9"}) {
+    for (const char* bad : {"", "2,5,1", "1/0", "3 in. 2", "abc", "2e9"}) {
         SCOPED_TRACE(bad);
         model.typeText(PlanBox::Kerf, bad);
         EXPECT_EQ(model.firstUnreadable(), PlanBox::Kerf);
@@ -76,7 +76,8 @@ TEST(PlannerModel, SwitchingUnitsKeepsEveryLength) {
     const PlanRequest before = model.request();
     model.chooseUnit(LengthUnit::Millimetre);
     EXPECT_EQ(model.text(PlanBox::CoveWidth), "76.2 mm");
-    EXPECT_EQ(model.text(PlanBox::Kerf), "3.175 mm");
+    EXPECT_EQ(model.text(PlanBox::Kerf), "3.2 mm");
+    EXPECT_EQ(model.request().kerf, 0.125);                // shown rounded, kept exact
     EXPECT_EQ(model.text(PlanBox::PassDepth), "not yet");  // left for the user to mend
     model.typeText(PlanBox::PassDepth, "1.5875");          // a bare number is now millimetres
     EXPECT_DOUBLE_EQ(model.request().passDepth, 0.0625);
@@ -86,6 +87,62 @@ TEST(PlannerModel, SwitchingUnitsKeepsEveryLength) {
     model.chooseUnit(LengthUnit::Inch);
     EXPECT_EQ(model.text(PlanBox::CoveWidth), "3.0");
     EXPECT_DOUBLE_EQ(model.request().kerf, 0.125);
+}
+
+// A unit switch shows each length to its unit's step and keeps the exact length behind it:
+// switching back and forth never drifts, and what the user then types is read as typed.
+TEST(PlannerModel, SwitchingUnitsShowsTheUnitsStep) {
+    struct Row {
+        PlanBox box;
+        const char* typed;  // in inches
+        const char* inMillimetres;
+        const char* backInInches;
+        double inches;
+    };
+    for (const Row& row : {Row{PlanBox::PassDepth, "1/16", "1.6 mm", "0.0625", 0.0625},
+                           Row{PlanBox::CoveDepth, "5/8", "15.9 mm", "0.625", 0.625},
+                           Row{PlanBox::Kerf, "0.1181102", "3.0 mm", "0.1181", 0.1181102},
+                           Row{PlanBox::CoveWidth, "2.9921259", "76.0 mm", "2.9921", 2.9921259}}) {
+        SCOPED_TRACE(row.typed);
+        PlannerModel model = workedExample();
+        model.typeText(row.box, row.typed);
+        model.chooseUnit(LengthUnit::Millimetre);
+        EXPECT_EQ(model.text(row.box), row.inMillimetres);
+        EXPECT_EQ(model.request().*requestField(row.box), row.inches);
+        model.chooseUnit(LengthUnit::Inch);
+        model.chooseUnit(LengthUnit::Millimetre);
+        model.chooseUnit(LengthUnit::Inch);
+        EXPECT_EQ(model.text(row.box), row.backInInches);
+        EXPECT_EQ(model.request().*requestField(row.box), row.inches);
+    }
+    // Typed over, the box means what it says.
+    PlannerModel model = workedExample();
+    model.chooseUnit(LengthUnit::Millimetre);
+    model.typeText(PlanBox::Kerf, "3.2 mm");
+    EXPECT_DOUBLE_EQ(model.request().kerf, 3.2 / 25.4);
+}
+
+// Why a box cannot be read, for the window to say so in a way the woodworker can act on.
+TEST(PlannerModel, TellsWhyABoxCannotBeRead) {
+    struct Row {
+        PlanBox box;
+        const char* typed;
+        BoxFault fault;
+    };
+    for (const Row& row : {Row{PlanBox::CoveWidth, "-3", BoxFault::BelowZero},
+                           Row{PlanBox::Kerf, "-1/8 in.", BoxFault::BelowZero},
+                           Row{PlanBox::CoveWidth, "", BoxFault::Empty},
+                           Row{PlanBox::BoardWidth, "  ", BoxFault::Empty},
+                           Row{PlanBox::CoveDepth, "abc", BoxFault::NotALength},
+                           Row{PlanBox::CoveDepth, "-x", BoxFault::NotALength},
+                           Row{PlanBox::Tilt, "-x", BoxFault::NotALength},
+                           Row{PlanBox::CoveOffset, "", BoxFault::None},
+                           Row{PlanBox::CoveWidth, "2,5", BoxFault::None}}) {
+        SCOPED_TRACE(row.typed);
+        PlannerModel model = workedExample();
+        model.typeText(row.box, row.typed);
+        EXPECT_EQ(model.fault(row.box), row.fault);
+    }
 }
 
 TEST(PlannerModel, TakesTheCalculatorsSetUp) {
@@ -217,7 +274,7 @@ TEST(PlannerModelTilt, LeansTheCoveAndMovesTheFence) {
         ASSERT_TRUE(model.usable());
         EXPECT_TRUE(model.tilted());
         EXPECT_LT(model.result().angleDeg, upright.result().angleDeg);
-        const TiltedCove& cove = model.tiltedPlan().cove;
+        const TiltedCove& cove = model.result().cove;
         EXPECT_NEAR(cove.fenceSide.reach + cove.farSide.reach, 3.0, 1e-6);
         const CoveWall& steep = steepWall(cove, lean);
         const CoveWall& gentle = gentleWall(cove, lean);
@@ -226,15 +283,15 @@ TEST(PlannerModelTilt, LeansTheCoveAndMovesTheFence) {
         // The fence stands its distance from the deepest line, which lies off the blade line
         // by the table offset: farther from the centre point when the lean brings the deepest
         // line toward the fence, nearer when it takes it away.
-        const double shift = std::abs(model.tiltedPlan().tableOffset) *
+        const double shift = std::abs(model.result().tableOffset) *
                              std::cos(model.result().angleDeg * kTenDigitPi / 180);
         EXPECT_GT(shift, 0.1);
         const double expected =
             model.placement().fenceToDeepest + (lean == BladeLean::TowardFence ? shift : -shift);
         EXPECT_NEAR(model.fence().distance, expected, 1e-9);
         // Every pass's two walls, the last one the finished cove's.
-        ASSERT_EQ(model.tiltedPlan().passes.size(), model.result().passes.size());
-        const TiltedPass& last = model.tiltedPlan().passes.back();
+        ASSERT_FALSE(model.result().passes.empty());
+        const PlanPass& last = model.result().passes.back();
         EXPECT_NEAR(last.fenceSide, cove.fenceSide.reach, 1e-9);
         EXPECT_NEAR(last.farSide, cove.farSide.reach, 1e-9);
         // The drawing follows the tilt: the outline leans.
@@ -253,7 +310,7 @@ TEST(PlannerModelTilt, PlansACoveWhoseDeepestLineIsUnderTheWood) {
         PlannerModel model = tiltedExample("45", lean);
         model.typeText(PlanBox::CoveWidth, "1");
         ASSERT_TRUE(model.usable());
-        const TiltedCove& cove = model.tiltedPlan().cove;
+        const TiltedCove& cove = model.result().cove;
         EXPECT_LT(steepWall(cove, lean).reach, 0);
         EXPECT_TRUE(steepWall(cove, lean).leansUnder());
         EXPECT_NEAR(model.placement().woodFenceSide, 1.75, 1e-9);
@@ -279,7 +336,7 @@ TEST_P(PlannerModelHostileTilt, IsRefused) {
     EXPECT_EQ(model.readable(PlanBox::Tilt), t.readable);
     EXPECT_FALSE(model.usable());
     if (t.readable) {
-        EXPECT_EQ(model.tiltedPlan().tiltProblem, t.problem);
+        EXPECT_EQ(model.result().tiltProblem, t.problem);
     }
     EXPECT_TRUE(std::isfinite(model.result().angleDeg));
     EXPECT_TRUE(std::isfinite(model.fence().distance));
@@ -303,7 +360,7 @@ TEST(PlannerModelTilt, TooDeepForTheTiltedBlade) {
     PlannerModel model = tiltedExample("45");
     model.typeText(PlanBox::BoardThickness, "6");
     model.typeText(PlanBox::CoveDepth, "4");  // a 10 in. blade tilted 45° reaches about 3.5
-    EXPECT_EQ(model.tiltedPlan().tiltProblem, TiltProblem::DeeperThanTiltedBlade);
+    EXPECT_EQ(model.result().tiltProblem, TiltProblem::DeeperThanTiltedBlade);
     EXPECT_FALSE(model.usable());
 }
 

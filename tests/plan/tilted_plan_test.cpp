@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Arcwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "plan/tilted_plan.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +8,9 @@
 #include <limits>
 #include <string>
 
+#include "plan/cove_plan.h"
 #include "plan/tilted_angle.h"
+#include "plan/tilted_outline.h"
 #include "sampled_blade.h"
 
 namespace arcwright {
@@ -43,8 +43,8 @@ TEST_P(UprightSolve, IsTheUprightPlannersSolve) {
     const PlanRequest& r = GetParam();
     const PlanResult today = solve(r);
     for (const BladeLean lean : {BladeLean::TowardFence, BladeLean::AwayFromFence}) {
-        const TiltedPlanResult tilted = solveTilted(r, {0.0, lean});
-        const PlanResult& p = tilted.plan;
+        const PlanResult tilted = solve(r, {0.0, lean});
+        const PlanResult& p = tilted;
         EXPECT_EQ(tilted.tiltProblem, TiltProblem::None);
         EXPECT_EQ(p.problem, today.problem);
         EXPECT_EQ(p.hasAngle, today.hasAngle);
@@ -167,13 +167,12 @@ class TiltedCannotCut : public testing::TestWithParam<TiltProblemRow> {};
 TEST_P(TiltedCannotCut, SaysWhyAndStaysFinite) {
     const TiltProblemRow& row = GetParam();
     for (const BladeLean lean : {BladeLean::TowardFence, BladeLean::AwayFromFence}) {
-        const TiltedPlanResult result = solveTilted(row.request, {row.tilt, lean});
+        const PlanResult result = solve(row.request, {row.tilt, lean});
         EXPECT_EQ(result.tiltProblem, row.tiltProblem);
-        EXPECT_EQ(result.plan.problem, row.problem);
+        EXPECT_EQ(result.problem, row.problem);
         EXPECT_FALSE(result.canCut());
         EXPECT_TRUE(result.passes.empty());
-        EXPECT_TRUE(result.plan.passes.empty());
-        const PlanResult& p = result.plan;
+        const PlanResult& p = result;
         for (const double v :
              {p.angleDeg, p.complementDeg, p.widestCove, p.bladeRadius, p.woodEachSide,
               p.smallestPassDepth, result.narrowestCove, result.deepestCut, result.cove.width,
@@ -232,14 +231,14 @@ INSTANTIATE_TEST_SUITE_P(
     rowName<TiltProblemRow>);
 
 TEST(TiltedCannotCut, NamesTheWidestAndNarrowestThisTiltCuts) {
-    const TiltedPlanResult wide = solveTilted(with(&PlanRequest::coveWidth, 5.2), {30});
-    EXPECT_TRUE(solveTilted(with(&PlanRequest::coveWidth, wide.plan.widestCove), {30}).canCut());
-    const TiltedPlanResult narrow = solveTilted(with(&PlanRequest::coveWidth, 0.15), {45});
+    const PlanResult wide = solve(with(&PlanRequest::coveWidth, 5.2), {30});
+    EXPECT_TRUE(solve(with(&PlanRequest::coveWidth, wide.widestCove), {30}).canCut());
+    const PlanResult narrow = solve(with(&PlanRequest::coveWidth, 0.15), {45});
     EXPECT_NEAR(narrow.narrowestCove, 0.125 / std::cos(45 * kTenDigitPi / 180), 1e-12);
-    const TiltedPlanResult fits = solveTilted(with(&PlanRequest::coveWidth, 0.18), {45});
+    const PlanResult fits = solve(with(&PlanRequest::coveWidth, 0.18), {45});
     ASSERT_TRUE(fits.canCut());
     // The fence nearly along the blade: the width grows about L(0) + L(k) = 5.8 in. a radian.
-    EXPECT_NEAR(fits.plan.angleDeg, (0.18 - narrow.narrowestCove) / 5.8 * 180 / kTenDigitPi, 0.002);
+    EXPECT_NEAR(fits.angleDeg, (0.18 - narrow.narrowestCove) / 5.8 * 180 / kTenDigitPi, 0.002);
 }
 
 // ---- the passes -----------------------------------------------------------------------
@@ -250,27 +249,29 @@ TEST(TiltedPasses, EachWallGrowsAsTheBladeRisesInItsPlane) {
     r.boardWidth = 4.5;
     r.boardThickness = 1.25;
     for (const BladeLean lean : {BladeLean::TowardFence, BladeLean::AwayFromFence}) {
-        const TiltedPlanResult result = solveTilted(r, {30, lean});
+        const PlanResult result = solve(r, {30, lean});
         ASSERT_TRUE(result.canCut());
         ASSERT_EQ(result.passes.size(), 10u);
-        ASSERT_EQ(result.plan.passes.size(), 10u);
-        const TiltedPass& last = result.passes.back();
+        // The schedule on its own gives the very same passes.
+        const auto schedule =
+            passSchedule(r.coveDepth, r.passDepth, result.angleDeg, 10, 0.125, {30, lean});
+        ASSERT_EQ(schedule.size(), 10u);
+        const PlanPass& last = result.passes.back();
         EXPECT_NEAR(last.coveWidth, 3, 1e-9);
         EXPECT_NEAR(last.fenceSide, result.cove.fenceSide.reach, 1e-12);
         EXPECT_NEAR(last.farSide, result.cove.farSide.reach, 1e-12);
-        TiltedPass before{0, 0, 0, -1e9, -1e9};
+        PlanPass before{0, 0, 0, -1e9, -1e9};
         for (std::size_t i = 0; i < result.passes.size(); ++i) {
-            const TiltedPass& p = result.passes[i];
-            EXPECT_EQ(p.bladeHeight, result.plan.passes[i].bladeHeight);
-            EXPECT_EQ(p.coveWidth, result.plan.passes[i].coveWidth);
+            const PlanPass& p = result.passes[i];
+            EXPECT_EQ(p, schedule[i]);
             EXPECT_NEAR(p.fenceSide + p.farSide, p.coveWidth, 1e-12);
             // Every pass lies inside the next: neither wall ever cuts back.
             EXPECT_GT(p.fenceSide, before.fenceSide) << i;
             EXPECT_GT(p.farSide, before.farSide) << i;
             before = p;
             // Against the blade sampled in space, lowered down its own plane.
-            const auto sampled = testing_blade::sampleCove(0.625, result.plan.angleDeg, 10, 0.125,
-                                                           30, lean, p.bladeHeight, 4096);
+            const auto sampled = testing_blade::sampleCove(0.625, result.angleDeg, 10, 0.125, 30,
+                                                           lean, p.bladeHeight, 4096);
             EXPECT_NEAR(p.fenceSide, -sampled.fenceEdge, 2e-5) << i;
             EXPECT_NEAR(p.farSide, sampled.farEdge, 2e-5) << i;
         }
@@ -279,16 +280,114 @@ TEST(TiltedPasses, EachWallGrowsAsTheBladeRisesInItsPlane) {
 
 TEST(TiltedPasses, UprightAreTheUprightPasses) {
     const auto today = passSchedule(0.6, 0.0625, 36.8, 10, 0.125);
-    const auto tilted = tiltedPassSchedule(0.6, 0.0625, 36.8, 10, 0.125, {0});
+    const auto tilted = passSchedule(0.6, 0.0625, 36.8, 10, 0.125, {0});
     ASSERT_EQ(tilted.size(), today.size());
     for (std::size_t i = 0; i < today.size(); ++i) {
         EXPECT_EQ(tilted[i].number, today[i].number);
         EXPECT_EQ(tilted[i].bladeHeight, today[i].bladeHeight);
         EXPECT_EQ(tilted[i].coveWidth, today[i].coveWidth);
     }
-    EXPECT_TRUE(tiltedPassSchedule(0.6, 0.0625, 36.8, 10, 0.125, {kNan}).empty());
-    EXPECT_TRUE(tiltedPassSchedule(0.6, 0.0, 36.8, 10, 0.125, {30}).empty());
+    EXPECT_TRUE(passSchedule(0.6, 0.0625, 36.8, 10, 0.125, {kNan}).empty());
+    EXPECT_TRUE(passSchedule(0.6, 0.0, 36.8, 10, 0.125, {30}).empty());
 }
+
+// ---- one plan for any tilt ------------------------------------------------------------
+
+struct OnePlanRow {
+    const char* name;
+    PlanRequest request;
+};
+
+class OnePlan : public testing::TestWithParam<OnePlanRow> {};
+
+// Upright, the plan carries what the tilted plan carries: the cove asked for, half of it
+// each side to the last bit, its outline at the board end, no offset on the table, and the
+// narrowest and deepest the blade cuts. Without an angle there is no cove to draw.
+TEST_P(OnePlan, UprightCarriesTheWallsAndOutline) {
+    const PlanRequest& r = GetParam().request;
+    for (const BladeLean lean : {BladeLean::TowardFence, BladeLean::AwayFromFence}) {
+        const PlanResult p = solve(r, {0.0, lean});
+        EXPECT_EQ(p.tilt, (BladeTilt{0.0, lean}));
+        EXPECT_EQ(p.tableOffset, 0.0);
+        if (!p.hasAngle) {
+            EXPECT_TRUE(planOutline(r, p, r.coveDepth).empty());
+            EXPECT_EQ(p.cove, TiltedCove{});
+            continue;
+        }
+        EXPECT_EQ(p.narrowestCove, r.kerf);
+        EXPECT_EQ(p.deepestCut, r.bladeDiameter / 2);
+        EXPECT_EQ(p.cove.width, r.coveWidth);
+        EXPECT_EQ(p.cove.fenceSide, (CoveWall{r.coveWidth / 2, 0.0}));
+        EXPECT_EQ(p.cove.farSide, (CoveWall{r.coveWidth / 2, 0.0}));
+        const auto outline = coveOutline(r.coveDepth, p.angleDeg, r.bladeDiameter, r.kerf);
+        ASSERT_FALSE(outline.empty());
+        EXPECT_EQ(planOutline(r, p, r.coveDepth), outline);
+        EXPECT_NEAR(outline.back().x, r.coveWidth / 2, 1e-12);
+    }
+}
+
+// A hair of tilt goes through the tilted arithmetic, yet plans all but the upright cove:
+// the one plan has no seam at upright.
+TEST_P(OnePlan, AHairOfTiltIsAlmostUpright) {
+    const PlanRequest& r = GetParam().request;
+    const PlanResult upright = solve(r);
+    for (const BladeLean lean : {BladeLean::TowardFence, BladeLean::AwayFromFence}) {
+        const PlanResult hair = solve(r, {1e-6, lean});
+        EXPECT_EQ(hair.problem, upright.problem);
+        EXPECT_EQ(hair.tiltProblem, TiltProblem::None);
+        ASSERT_EQ(hair.hasAngle, upright.hasAngle);
+        if (!upright.hasAngle) continue;
+        EXPECT_NEAR(hair.angleDeg, upright.angleDeg, 1e-4);
+        EXPECT_NEAR(hair.cove.fenceSide.reach, upright.cove.fenceSide.reach, 1e-6);
+        EXPECT_NEAR(hair.cove.farSide.reach, upright.cove.farSide.reach, 1e-6);
+        EXPECT_NEAR(hair.tableOffset, 0.0, 1e-6);
+        const auto hairOutline = planOutline(r, hair, r.coveDepth);
+        const auto uprightOutline = planOutline(r, upright, r.coveDepth);
+        ASSERT_FALSE(hairOutline.empty());
+        EXPECT_NEAR(hairOutline.front().x, uprightOutline.front().x, 1e-6);
+        EXPECT_NEAR(hairOutline.back().x, uprightOutline.back().x, 1e-6);
+        ASSERT_EQ(hair.passes.size(), upright.passes.size());
+        for (std::size_t i = 0; i < upright.passes.size(); ++i) {
+            EXPECT_EQ(hair.passes[i].bladeHeight, upright.passes[i].bladeHeight) << i;
+            EXPECT_NEAR(hair.passes[i].fenceSide, upright.passes[i].fenceSide, 1e-6) << i;
+            EXPECT_NEAR(hair.passes[i].farSide, upright.passes[i].farSide, 1e-6) << i;
+        }
+    }
+}
+
+// The plan's passes are the schedule's at every tilt, walls and all.
+TEST_P(OnePlan, PassesAreTheSchedulesAtEveryTilt) {
+    const PlanRequest& r = GetParam().request;
+    for (const double degrees : {0.0, 5.0, 30.0, 45.0}) {
+        for (const BladeLean lean : {BladeLean::TowardFence, BladeLean::AwayFromFence}) {
+            const BladeTilt tilt{degrees, lean};
+            const PlanResult p = solve(r, tilt);
+            if (!p.canCut()) {
+                EXPECT_TRUE(p.passes.empty()) << degrees;
+                continue;
+            }
+            EXPECT_EQ(p.passes, passSchedule(r.coveDepth, r.passDepth, p.angleDeg, r.bladeDiameter,
+                                             r.kerf, tilt))
+                << degrees;
+            EXPECT_EQ(planOutline(r, p, r.coveDepth),
+                      tiltedCoveOutline(r.coveDepth, p.angleDeg, r.bladeDiameter, r.kerf, tilt))
+                << degrees;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, OnePlan,
+    testing::Values(OnePlanRow{"WorkedExample", boardOf(request(3, 0.625), 4.5, 1.25, 0.0625)},
+                    OnePlanRow{"NoKerf", request(3, 0.625, 0)},
+                    OnePlanRow{"SmallBladeDeep", request(3, 2, 0.09375, 8)},
+                    OnePlanRow{"WideKerf", request(2.5, 0.375, 0.25, 8)},
+                    OnePlanRow{"NearTheWidest", request(4.9, 0.625)},
+                    OnePlanRow{"TooWideForTheBoard", boardOf(request(3, 0.625), 2.5, 1.25, 0.0625)},
+                    OnePlanRow{"PastTheAxle", request(3, 5.01)},
+                    OnePlanRow{"NarrowerThanTheKerf", request(0.1, 0.5)},
+                    OnePlanRow{"ThinPasses", boardOf(request(3, 0.6), 4, 1.5, 0.01)}),
+    rowName<OnePlanRow>);
 
 }  // namespace
 }  // namespace arcwright

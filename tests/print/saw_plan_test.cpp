@@ -485,30 +485,33 @@ TEST_P(Tiled, SheetsOverlapAndTheirLinesRunOn) {
     const SawPlanLayout layout = layOutSawPlan(plan);
     ASSERT_EQ(layout.fit, PlanFit::Fits);
     ASSERT_GT(layout.sheets.size(), 1u);
-    ASSERT_EQ(layout.sheets.size(), static_cast<std::size_t>(layout.rows * layout.columns));
+    // A place of the grid that shows none of the drawing has no sheet; the rest come row
+    // by row.
+    ASSERT_LE(layout.sheets.size(), static_cast<std::size_t>(layout.rows * layout.columns));
     const SheetsPrinter printer = printed(plan, layout);
     ASSERT_EQ(printer.sheets.size(), layout.sheets.size());
     expectOnThePage(printer, row.width, row.height);
 
     std::size_t compared = 0;  // some strips hold nothing of the drawing; not all of them
-    const auto index = [&](int r, int c) {
-        return static_cast<std::size_t>((r - 1) * layout.columns + c - 1);
+    const auto index = [&](int r, int c) -> std::optional<std::size_t> {
+        for (std::size_t i = 0; i < layout.sheets.size(); ++i) {
+            if (layout.sheets[i].row == r && layout.sheets[i].column == c) return i;
+        }
+        return std::nullopt;
     };
-    for (int r = 1; r <= layout.rows; ++r) {
-        for (int c = 1; c <= layout.columns; ++c) {
-            const PlanSheet& a = layout.sheets[index(r, c)];
-            ASSERT_EQ(a.row, r);
-            ASSERT_EQ(a.column, c);
-            if (c < layout.columns) {
-                compared +=
-                    expectJoined(a, printer.sheets[index(r, c)], layout.sheets[index(r, c + 1)],
-                                 printer.sheets[index(r, c + 1)], true);
-            }
-            if (r < layout.rows) {
-                compared +=
-                    expectJoined(a, printer.sheets[index(r, c)], layout.sheets[index(r + 1, c)],
-                                 printer.sheets[index(r + 1, c)], false);
-            }
+    for (std::size_t i = 0; i < layout.sheets.size(); ++i) {
+        const PlanSheet& a = layout.sheets[i];
+        if (i > 0) {
+            const PlanSheet& before = layout.sheets[i - 1];
+            ASSERT_LT(before.row * layout.columns + before.column,
+                      a.row * layout.columns + a.column);
+        }
+        for (const bool across : {true, false}) {
+            const auto next = index(a.row + (across ? 0 : 1), a.column + (across ? 1 : 0));
+            EXPECT_EQ(next.has_value(), across ? a.neighbourRight : a.neighbourBelow);
+            if (!next) continue;
+            compared += expectJoined(a, printer.sheets[i], layout.sheets[*next],
+                                     printer.sheets[*next], across);
         }
     }
     EXPECT_GT(compared, 20u);
@@ -525,6 +528,33 @@ TEST_P(Tiled, SomeSheetShowsTheWholeCentrePoint) {
         std::count_if(printer.sheets.begin(), printer.sheets.end(),
                       [](const Sheet& sheet) { return centrePoint(sheet).has_value(); });
     EXPECT_GE(whole, 1);
+}
+
+// No line of the drawing, its hatching or the joining marks runs through a label's words:
+// a label finds a clear place on the sheet or stays off it.
+TEST_P(Tiled, NoLineThroughALabel) {
+    const TiledRow& row = GetParam();
+    const SawPlan plan = planFor(row.setup, row.width, row.height);
+    const SawPlanLayout layout = layOutSawPlan(plan);
+    const SheetsPrinter printer = printed(plan, layout);
+    std::size_t labels = 0;
+    for (std::size_t i = 0; i < layout.sheets.size(); ++i) {
+        const PageBox& w = layout.sheets[i].window;
+        for (const PrintedText& text : printer.sheets[i].texts) {
+            if (text.at.y >= w.bottom) continue;  // the footer's
+            ++labels;
+            // The words' ink: the estimated width, the height of the capitals and descenders.
+            const ClipBox ink{text.at.x, text.at.y + 1.0,
+                              text.at.x + estimatedTextWidth(text.text, 8.0), text.at.y + 9.0};
+            for (const Line& l : printer.sheets[i].lines) {
+                EXPECT_FALSE(clipSegment({l.a.x, l.a.y, l.b.x, l.b.y}, ink))
+                    << "row " << layout.sheets[i].row << ", column " << layout.sheets[i].column
+                    << ": '" << text.text << "' crossed by (" << l.a.x << ", " << l.a.y << ") to ("
+                    << l.b.x << ", " << l.b.y << ")";
+            }
+        }
+    }
+    EXPECT_GT(labels, layout.sheets.size());
 }
 
 TEST_P(Tiled, EverySheetHasItsKeyAndTrueCheckSquares) {

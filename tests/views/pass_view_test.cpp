@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "plan/tilted_plan.h"
+#include "plan/cove_plan.h"
 #include "views/display_list.h"
 
 namespace arcwright {
@@ -172,31 +172,48 @@ TEST(PassView, NothingToDraw) {
     EXPECT_TRUE(dl.primitives().empty());
 }
 
-// With the blade tilted each pass is drawn as the tilted blade cuts it: the current pass
-// reaches its two walls, the shorter one on the side the blade leans to.
-TEST(PassView, ATiltedBladesPassesLean) {
+// Each pass is drawn as the blade at its tilt cuts it: the current pass reaches its two
+// walls, tilted the shorter one on the side the blade leans to, upright the same both sides.
+struct LeanRow {
+    const char* name;
+    BladeTilt tilt;
+};
+
+class PassViewLean : public testing::TestWithParam<LeanRow> {};
+
+TEST_P(PassViewLean, TheCurrentPassReachesItsWalls) {
     const PlanRequest r{3.0, 0.625, 4.5, 1.25, 10.0, 0.125, 0.0625};
-    for (const BladeLean lean : {BladeLean::TowardFence, BladeLean::AwayFromFence}) {
-        const BladeTilt tilt{30, lean};
-        const TiltedPlanResult plan = solveTilted(r, tilt);
-        ASSERT_TRUE(plan.canCut());
-        PassSteps steps;
-        steps.follow(plan.plan.passes, sawSetUp(r, plan.plan, tilt));
-        steps.last();  // the final pass is the current one
-        DisplayList dl;
-        drawPasses(dl, steps, {600, 300, 1}, kColours);
-        double fenceSide = 0, farSide = 0;
-        for (const Primitive& p : inColour(dl, kColours.current)) {
-            for (const float x : {p.x1, p.x2}) {
-                fenceSide = std::max(fenceSide, -double(x));
-                farSide = std::max(farSide, double(x));
-            }
+    const BladeTilt tilt = GetParam().tilt;
+    const PlanResult plan = solve(r, tilt);
+    ASSERT_TRUE(plan.canCut());
+    PassSteps steps;
+    steps.follow(plan.passes, sawSetUp(r, plan));
+    steps.last();  // the final pass is the current one
+    DisplayList dl;
+    drawPasses(dl, steps, {600, 300, 1}, kColours);
+    double fenceSide = 0, farSide = 0;
+    for (const Primitive& p : inColour(dl, kColours.current)) {
+        for (const float x : {p.x1, p.x2}) {
+            fenceSide = std::max(fenceSide, -double(x));
+            farSide = std::max(farSide, double(x));
         }
-        EXPECT_NEAR(fenceSide, plan.cove.fenceSide.reach, 0.01);
-        EXPECT_NEAR(farSide, plan.cove.farSide.reach, 0.01);
-        EXPECT_EQ(fenceSide < farSide, lean == BladeLean::TowardFence);
+    }
+    EXPECT_NEAR(fenceSide, plan.cove.fenceSide.reach, 0.01);
+    EXPECT_NEAR(farSide, plan.cove.farSide.reach, 0.01);
+    if (tilt.degrees == 0) {
+        EXPECT_NEAR(fenceSide, farSide, 1e-4);
+    } else {
+        EXPECT_EQ(fenceSide < farSide, tilt.lean == BladeLean::TowardFence);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Blades, PassViewLean,
+    testing::Values(LeanRow{"TiltedTowardFence", {30, BladeLean::TowardFence}},
+                    LeanRow{"TiltedAwayFromFence", {30, BladeLean::AwayFromFence}},
+                    LeanRow{"Upright", {0, BladeLean::TowardFence}},
+                    LeanRow{"UprightLeaningAway", {0, BladeLean::AwayFromFence}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace arcwright

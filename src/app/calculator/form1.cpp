@@ -189,14 +189,14 @@ void Form1::showReadout(const FractionReadout& labels, Readout readout) {
     setCaption(labels.mark, fromModel(captions.mark));
 }
 
-// One planner: a second click brings the open one to the front as it is; a closed one
-// opens again with the calculator's boxes as they are then.
+// One planner: the first opening takes the calculator's boxes; after that it comes back
+// as the user left it, the calculator's set-up coming in only by its own button.
 void Form1::openPlanner() {
-    if (!planner_) planner_ = new Planner(*this, model_);
-    if (!planner_->isVisible()) {
+    if (!planner_) {
+        planner_ = new Planner(*this, model_);
         planner_->fillFromCalculator();
-        planner_->show();
     }
+    if (!planner_->isVisible()) planner_->show();
     planner_->raise();
     planner_->activateWindow();
 }

@@ -18,6 +18,7 @@
 #include "app/widgets/safety_note.h"
 #include "app/widgets/solid_group_box.h"
 #include "arcwright_version.h"
+#include "calculator/calculator_words.h"
 
 namespace arcwright {
 namespace {
@@ -78,23 +79,23 @@ void Form1::createTitle() {
 
 void Form1::createInputs() {
     const QFont title = look::windowFont(12);
-    makeLabel(this, "Label16", QStringLiteral("Board Width"), {600, 1200, 1500, 300}, title,
-              look::kDarkCyan);
+    makeLabel(this, "Label16", QString::fromUtf8(calculator_words::kBoardWidth),
+              {600, 1200, 1500, 300}, title, look::kDarkCyan);
     in_.text4 = makeBox(this, "Text4", {}, {600, 1560, 1335, 420});
     in_.option2 = makeOption(this, "Option2", {}, {2160, 1080, 255, 495}, look::kTeal);
     in_.option2->setChecked(true);
 
-    makeLabel(this, "Label15", QStringLiteral("Board Thickness"), {3960, 1080, 2010, 300}, title,
-              look::kDarkCyan);
+    makeLabel(this, "Label15", QString::fromUtf8(calculator_words::kBoardThickness),
+              {3960, 1080, 2010, 300}, title, look::kDarkCyan);
     in_.text3 = makeBox(this, "Text3", {}, {4080, 1440, 1335, 420});
     in_.option1 = makeOption(this, "Option1", {}, {6000, 960, 255, 495}, look::kTeal);
 
-    makeLabel(this, "Label14", QStringLiteral("Cut Angle"), {3120, 3120, 1200, 300}, title,
-              look::kDarkCyan);
+    makeLabel(this, "Label14", QString::fromUtf8(calculator_words::kCutAngle),
+              {3120, 3120, 1200, 300}, title, look::kDarkCyan);
     in_.text2 = makeBox(this, "Text2", {}, {3720, 3600, 495, 420});
 
-    makeLabel(this, "Label12", QStringLiteral("Blade Height"), {480, 2760, 1575, 300}, title,
-              look::kDarkCyan);
+    makeLabel(this, "Label12", QString::fromUtf8(calculator_words::kBladeHeight),
+              {480, 2760, 1575, 300}, title, look::kDarkCyan);
     in_.text1 = makeBox(this, "Text1", {}, {600, 3240, 1335, 420});
     in_.option3 = makeOption(this, "Option3", {}, {2160, 2760, 255, 495}, look::kTeal);
 }
@@ -119,7 +120,7 @@ void Form1::createInputReadouts() {
 
 void Form1::createResultLine() {
     const QFont font = look::windowFont(12);
-    out_.label3 = makeLabel(this, "Label3", QStringLiteral("Width of cut:"),
+    out_.label3 = makeLabel(this, "Label3", QString::fromUtf8(calculator_words::kWidthOfCut),
                             {1200, 7200, 1545, 300}, font, std::nullopt);
     out_.label4 = makeLabel(this, "Label4", QStringLiteral("Label4"), {3000, 7200, 825, 300}, font,
                             look::kYellow);
@@ -139,14 +140,14 @@ void Form1::createResultLine() {
 
 void Form1::createWarnings() {
     const QFont warningFont = look::windowFont(9.75);
-    warn_.label1 = makeLabel(this, "Label1", QStringLiteral("Blade height high!"),
+    warn_.label1 = makeLabel(this, "Label1", QString::fromUtf8(calculator_words::kBladeHeightHigh),
                              {480, 4080, 1875, 240}, warningFont, look::kRed);
     warn_.label1->hide();
-    warn_.label2 = makeLabel(this, "Label2", QStringLiteral("Cut is too wide!"),
+    warn_.label2 = makeLabel(this, "Label2", QString::fromUtf8(calculator_words::kCutTooWide),
                              {2640, 7440, 1575, 240}, warningFont, look::kRed);
     warn_.label2->hide();
 
-    warn_.frame2 = new SolidGroupBox(QStringLiteral("Warning!"), this);
+    warn_.frame2 = new SolidGroupBox(QString::fromUtf8(calculator_words::kWarning), this);
     warn_.frame2->setObjectName(QStringLiteral("Frame2"));
     warn_.frame2->setGeometry(look::px(3240), look::px(1440), look::px(3855), look::px(3135));
     QPalette pal = warn_.frame2->palette();
@@ -158,14 +159,15 @@ void Form1::createWarnings() {
     warn_.label47->setWordWrap(true);
     warn_.label47->setGeometry(look::px(360), look::px(600), look::px(3255), look::px(2415));
     warn_.command12 =
-        makeButton(warn_.frame2, "Command12", QStringLiteral("OK"), {1440, 2520, 975, 495}, font());
+        makeButton(warn_.frame2, "Command12", QString::fromUtf8(calculator_words::kOk),
+                   {1440, 2520, 975, 495}, font());
     warn_.frame2->hide();
     warn_.frame2->raise();
 }
 
 void Form1::createStepButtons() {
-    makeLabel(this, "Label44", QStringLiteral("Dimension Adjustment"), {7680, 720, 2715, 300},
-              look::windowFont(12), look::kLightCyan);
+    makeLabel(this, "Label44", QString::fromUtf8(calculator_words::kDimensionAdjustment),
+              {7680, 720, 2715, 300}, look::windowFont(12), look::kLightCyan);
     struct Column {
         int left;
         const char* heading;
@@ -194,21 +196,21 @@ void Form1::createStepButtons() {
 }
 
 void Form1::createResolution() {
-    makeLabel(this, "Label43", QStringLiteral("Minimum Fraction"), {7200, 3000, 1815, 240},
-              look::windowFont(9.75), std::nullopt);
+    makeLabel(this, "Label43", QString::fromUtf8(calculator_words::kMinimumFraction),
+              {7200, 3000, 1815, 240}, look::windowFont(9.75), std::nullopt);
     frame1_ = new QFrame(this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     frame1_->setGeometry(look::px(7440), look::px(3240), look::px(1215), look::px(1215));
     frame1_->setFrameShape(QFrame::Box);
     frame1_->setFrameShadow(QFrame::Sunken);
-    option4_ =
-        makeOption(frame1_, "Option4", QStringLiteral("16ths"), {120, 240, 855, 375}, look::kTeal);
-    option5_ =
-        makeOption(frame1_, "Option5", QStringLiteral("32nds"), {120, 720, 855, 375}, look::kTeal);
+    option4_ = makeOption(frame1_, "Option4", QString::fromUtf8(calculator_words::kSixteenths),
+                          {120, 240, 855, 375}, look::kTeal);
+    option5_ = makeOption(frame1_, "Option5", QString::fromUtf8(calculator_words::kThirtySeconds),
+                          {120, 720, 855, 375}, look::kTeal);
     option4_->setChecked(true);
 
-    command1_ =
-        makeButton(this, "Command1", QStringLiteral("Print"), {9240, 3600, 1215, 495}, font());
+    command1_ = makeButton(this, "Command1", QString::fromUtf8(calculator_words::kPrint),
+                           {9240, 3600, 1215, 495}, font());
     commandPlan_ =
         makeButton(this, "CommandPlan", tr("Plan a Cove..."), {9240, 4155, 1215, 435}, font());
     commandPlan_->setAccessibleName(tr("Plan a cove"));
@@ -234,10 +236,10 @@ void Form1::createSurfaces() {
     in_.vScroll1->setGeometry(look::px(6045), look::px(2760), look::px(255), look::px(1800));
     in_.vScroll1->setAngle(45);
 
-    makeLabel(this, "Label45", QStringLiteral("Blade CL"), {4920, 4560, 780, 195}, font(),
-              look::kPaleYellow);
-    makeLabel(this, "Label46", QStringLiteral("Iso View"), {7440, 7200, 1035, 300},
-              look::windowFont(12), look::kDarkCyan);
+    makeLabel(this, "Label45", QString::fromUtf8(calculator_words::kBladeCentreLine),
+              {4920, 4560, 780, 195}, font(), look::kPaleYellow);
+    makeLabel(this, "Label46", QString::fromUtf8(calculator_words::kIsoView),
+              {7440, 7200, 1035, 300}, look::windowFont(12), look::kDarkCyan);
 }
 
 void Form1::setKeyboardOrder() {

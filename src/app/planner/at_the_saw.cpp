@@ -14,12 +14,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
-#include "app/planner/saw_session.h"
+#include "app/planner/core_words.h"
+#include "app/planner/watched_saw_session.h"
 #include "app/widgets/announce.h"
 #include "app/widgets/drawing_surface.h"
 #include "app/widgets/look.h"
 #include "app/widgets/safety_note.h"
+#include "plan/plan_words.h"
 #include "views/pass_view.h"
 
 namespace arcwright {
@@ -64,8 +67,8 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 
 }  // namespace
 
-AtTheSaw::AtTheSaw(SawSession& session, QWidget& planner)
-    : QWidget(&planner, Qt::Window), session_(session) {
+AtTheSaw::AtTheSaw(WatchedSawSession& session, QWidget& planner)
+    : QWidget(&planner, Qt::Window), watched_(session), session_(session.session()) {
     createUi();
     connectEvents();
     refresh();
@@ -105,10 +108,15 @@ void AtTheSaw::createUi() {
                  tr("Says when a change of the plan started the passes over, and which outlines "
                     "the drawing shows for a long schedule."),
                  look::kLightCyan);
+    caution_ = line("sawCaution", tr("Cautions"),
+                    tr("What the shop writers warn about in this plan, and why, with the set-up."),
+                    look::kAmber);
     footer_ = line("sawFooter", tr("Fence and feed"),
                    tr("Which side of the blade the fence goes and which way to feed the board."),
                    look::kLightCyan);
-    for (QLabel* wrapped : {setLine_, final_, note_, footer_}) wrapped->setWordWrap(true);
+    for (QLabel* wrapped : {setLine_, final_, note_, caution_, footer_}) {
+        wrapped->setWordWrap(true);
+    }
 
     drawing_ = new DrawingSurface(QStringLiteral("sawDrawing"), look::kWhite, this);
     drawing_->setFocusPolicy(Qt::NoFocus);
@@ -141,6 +149,7 @@ void AtTheSaw::createUi() {
     layout->addWidget(then_);
     layout->addWidget(drawing_, 1);
     layout->addWidget(note_);
+    layout->addWidget(caution_);
     layout->addLayout(buttons);
     layout->addWidget(footer_);
 
@@ -209,9 +218,9 @@ void AtTheSaw::createSafetyNote() {
 }
 
 void AtTheSaw::connectEvents() {
-    connect(&session_, &SawSession::changed, this, &AtTheSaw::refresh);
-    connect(next_, &QPushButton::clicked, &session_, &SawSession::next);
-    connect(back_, &QPushButton::clicked, &session_, &SawSession::back);
+    connect(&watched_, &WatchedSawSession::changed, this, &AtTheSaw::refresh);
+    connect(next_, &QPushButton::clicked, this, &AtTheSaw::forward);
+    connect(back_, &QPushButton::clicked, this, &AtTheSaw::backward);
     connect(fullScreen_, &QPushButton::clicked, this, &AtTheSaw::toggleFullScreen);
     connect(safetyOk_, &QPushButton::clicked, this, &AtTheSaw::closeSafetyNote);
     drawing_->installEventFilter(this);
@@ -220,6 +229,8 @@ void AtTheSaw::connectEvents() {
 void AtTheSaw::open() {
     if (!isVisible()) {
         announced_.clear();  // a view opened again says where the count stands
+        setUpPage_ = session_.steps().position() == 0;
+        refresh();
         safety_->show();
         safety_->raise();
     }
@@ -263,18 +274,60 @@ void AtTheSaw::keyPressEvent(QKeyEvent* event) {
     } else if (safetyNoteShown()) {
         if (forward) closeSafetyNote();  // the note is read before any pass is shown
     } else if (forward) {
-        session_.next();
+        this->forward();
     } else if (key == Qt::Key_Backspace) {
-        session_.back();
+        backward();
     } else if (key == Qt::Key_Home) {
-        session_.first();
+        toFirst();
     } else if (key == Qt::Key_End) {
-        session_.last();
+        toLast();
     } else {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
+}
+
+bool AtTheSaw::onSetUpPage() const {
+    const PassSteps& steps = session_.steps();
+    return setUpPage_ && steps.count() > 0 && steps.position() == 0;
+}
+
+void AtTheSaw::forward() {
+    const PassSteps& steps = session_.steps();
+    if (onSetUpPage()) {
+        setUpPage_ = false;
+        refresh();
+    } else if (steps.atFinalHeight()) {
+        watched_.next();  // every pass made: the count says so when the view opens again
+        close();
+    } else {
+        watched_.next();
+    }
+}
+
+void AtTheSaw::backward() {
+    if (onSetUpPage()) return;
+    if (session_.steps().position() == 0 && session_.steps().count() > 0) {
+        setUpPage_ = true;
+        refresh();
+    } else {
+        watched_.back();
+    }
+}
+
+void AtTheSaw::toFirst() {
+    const bool moved = onSetUpPage();
+    setUpPage_ = false;
+    watched_.first();
+    if (moved) refresh();
+}
+
+void AtTheSaw::toLast() {
+    const bool moved = onSetUpPage() && session_.steps().count() == 1;
+    setUpPage_ = false;
+    watched_.last();
+    if (moved) refresh();
 }
 
 void AtTheSaw::toggleFullScreen() {
@@ -308,20 +361,32 @@ void AtTheSaw::resizeEvent(QResizeEvent* event) {
 void AtTheSaw::refresh() {
     const PassSteps& steps = session_.steps();
     drawnEvery_ = outlinesToDraw(steps.count(), steps.position()).every;
-    texts_ = sawTexts(steps, session_.unit(), drawnEvery_);
-    pass_->setText(texts_.pass);
-    setLine_->setText(texts_.setLine);
-    height_->setText(texts_.height);
-    rise_->setText(texts_.rise);
-    width_->setText(texts_.width);
-    final_->setText(texts_.final);
-    then_->setText(texts_.then);
-    note_->setText(texts_.note);
-    footer_->setText(session_.footer());
-    footer_->setVisible(!session_.footer().isEmpty());
-    pass_->setAccessibleDescription(texts_.spoken);
-    back_->setEnabled(steps.count() > 0 && steps.position() > 0);
+    // A schedule worked out for another set-up starts on the set-up page.
+    if (steps.count() > 0 && !(steps.setUp() == shownSetUp_)) {
+        shownSetUp_ = steps.setUp();
+        if (steps.position() == 0) setUpPage_ = true;
+    }
+    texts_ = onSetUpPage() ? setUpTexts(steps, session_.fence(), session_.unit(), drawnEvery_, said)
+                           : sawTexts(steps, session_.unit(), drawnEvery_, said);
+    for (const auto& [label, text] :
+         {std::pair{pass_, &texts_.pass}, std::pair{setLine_, &texts_.setLine},
+          std::pair{height_, &texts_.height}, std::pair{rise_, &texts_.rise},
+          std::pair{width_, &texts_.width}, std::pair{final_, &texts_.final},
+          std::pair{then_, &texts_.then}, std::pair{note_, &texts_.note}}) {
+        label->setText(QString::fromStdString(*text));
+    }
+    // Read with the set-up, before the first cut; the passes keep the room for the drawing.
+    caution_->setText(onSetUpPage() ? shownLines(session_.cautions()) : QString());
+    caution_->setVisible(!caution_->text().isEmpty());
+    footer_->setText(shown(session_.footer()));
+    footer_->setVisible(!footer_->text().isEmpty());
+    pass_->setAccessibleDescription(spoken());
+    back_->setEnabled(steps.count() > 0 && (steps.position() > 0 || !onSetUpPage()));
     next_->setEnabled(steps.count() > 0 && !steps.finished());
+    // On the last pass the button finishes the work and closes the view.
+    const bool done = steps.atFinalHeight() && !onSetUpPage();
+    next_->setText(done ? tr("Done (Space)") : tr("Next Pass (Space)"));
+    next_->setAccessibleName(done ? tr("Done") : tr("Next pass"));
     // A closed view keeps its words up to date for the count, and sizes its type and draws
     // the board only once it is shown.
     if (!isVisible()) return;
@@ -353,12 +418,20 @@ void AtTheSaw::scaleType() {
     const double wide = width() * 0.9;
     QStringList heights;
     for (const PlanPass& pass : steps.passes()) {
-        heights << sawHeightText(pass.bladeHeight, session_.unit());
+        heights << QString::fromStdString(spokenLength(pass.bladeHeight, session_.unit()));
     }
-    if (heights.isEmpty()) heights << height_->text();
-    int passPixels = fittedPixels(passLineShapes(steps.count()), wide, height() * 0.2);
+    if (heights.isEmpty() || onSetUpPage()) heights << height_->text();
+    QStringList passLines;
+    for (const std::string& line : passLineShapes(steps.count(), said)) {
+        passLines << QString::fromStdString(line);
+    }
+    int passPixels = fittedPixels(passLines, wide, height() * 0.2);
     int heightPixels = fittedPixels(heights, wide, height() * 0.13);
     int medium = std::max(12, static_cast<int>(std::min(width() / 34.0, height() / 26.0)));
+    // The set-up page's marks and a tilted blade's line stay on one line each.
+    medium = std::min(
+        medium, fittedPixels({setLine_->text(), rise_->text(), width_->text(), then_->text()}, wide,
+                             medium));
 
     // Line heights grow with the type; the layout's spacing and the drawing's share do not.
     const auto lineHeight = [](int pixels) { return QFontMetrics(typeOf(pixels)).height(); };
@@ -368,10 +441,10 @@ void AtTheSaw::scaleType() {
         margins.top() + margins.bottom() + rows * layout()->spacing() + height() / 5.0;
     // The footer, the fence's side and the feed, runs over as many lines as it needs.
     const auto footerHeight = [&](int pixels) {
-        if (session_.footer().isEmpty()) return 0;
+        if (footer_->text().isEmpty()) return 0;
         return QFontMetrics(typeOf(pixels))
             .boundingRect(QRect(0, 0, static_cast<int>(wide), 100000), Qt::TextWordWrap,
-                          session_.footer())
+                          footer_->text())
             .height();
     };
     const double lines = lineHeight(passPixels) + lineHeight(heightPixels) +
@@ -388,7 +461,7 @@ void AtTheSaw::scaleType() {
     pass_->setFont(typeOf(passPixels));
     height_->setFont(typeOf(heightPixels));
     for (QLabel* label : {setLine_, rise_, width_, final_, then_}) label->setFont(typeOf(medium));
-    for (QLabel* label : {note_, footer_}) label->setFont(typeOf(small));
+    for (QLabel* label : {note_, caution_, footer_}) label->setFont(typeOf(small));
     // Every line keeps its height when it has nothing to say, so nothing moves pass to pass.
     for (QLabel* label : {pass_, setLine_, height_, rise_, width_, final_, then_, note_}) {
         label->setMinimumHeight(QFontMetrics(label->font()).height());
@@ -404,8 +477,8 @@ void AtTheSaw::scaleType() {
 }
 
 void AtTheSaw::announceIfChanged() {
-    if (!isVisible() || safetyNoteShown() || texts_.spoken == announced_) return;
-    announced_ = texts_.spoken;
+    if (!isVisible() || safetyNoteShown() || spoken() == announced_) return;
+    announced_ = spoken();
     announce(pass_);
 }
 

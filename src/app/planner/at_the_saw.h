@@ -5,11 +5,12 @@
 
 // The view to work from at the saw: one pass at a time, in type readable from a couple of
 // metres, stepped on by large buttons or single keys (a knuckle, a foot-pedal keyboard). It
-// shows the planner's SawSession, which keeps the count while the view is closed.
+// shows the planner's SawSession, which keeps the count while the view is closed, in the
+// core's words (plan/saw_words.h).
 
 #include <QWidget>
 
-#include "app/planner/saw_words.h"
+#include "plan/saw_words.h"
 #include "views/display_list.h"
 
 class QFrame;
@@ -20,17 +21,20 @@ namespace arcwright {
 
 class DrawingSurface;
 class SawSession;
+class WatchedSawSession;
 
 class AtTheSaw : public QWidget {
     Q_OBJECT
   public:
     // A window of its own beside the planner, which owns it and the session.
-    AtTheSaw(SawSession& session, QWidget& planner);
+    AtTheSaw(WatchedSawSession& session, QWidget& planner);
 
     // Shows the view, with the safety note on top when it was closed, or raises it.
     void open();
 
     const SawTexts& texts() const { return texts_; }
+    // The lines of the page in hand as one announcement.
+    QString spoken() const { return QString::fromStdString(texts_.spoken); }
     bool safetyNoteShown() const;
 
   protected:
@@ -55,11 +59,23 @@ class AtTheSaw : public QWidget {
     void announceIfChanged();
     void closeSafetyNote();
     void toggleFullScreen();
+    // The woodworker's moves, by key or button: the set-up page comes before pass 1, and
+    // the last pass made closes the view.
+    void forward();
+    void backward();
+    void toFirst();
+    void toLast();
+    bool onSetUpPage() const;
 
-    SawSession& session_;
+    WatchedSawSession& watched_;
+    const SawSession& session_;  // watched_'s
     SawTexts texts_;
     QString announced_;  // the last words screen readers were given
     int drawnEvery_ = 1;
+    // The set-up page stands in front of pass 1: shown as a schedule starts, left by a
+    // move on, come back to by a move back from pass 1.
+    bool setUpPage_ = true;
+    SawSetUp shownSetUp_;  // the set-up the page was last shown for
 
     QLabel* pass_ = nullptr;
     QLabel* setLine_ = nullptr;
@@ -69,6 +85,7 @@ class AtTheSaw : public QWidget {
     QLabel* final_ = nullptr;
     QLabel* then_ = nullptr;
     QLabel* note_ = nullptr;
+    QLabel* caution_ = nullptr;  // the plan's cautions, on every page
     QLabel* footer_ = nullptr;
     DrawingSurface* drawing_ = nullptr;
     DisplayList board_;  // what drawing_ shows

@@ -3,6 +3,7 @@
 
 #include "app/planner/planner.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,14 +12,18 @@
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTableWidget>
+#include <algorithm>
 
-#include "app/planner/planner_words.h"
+#include "app/planner/core_words.h"
+#include "app/widgets/announce.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/fitted_drawing.h"
 #include "app/widgets/look.h"
 #include "geometry/cove_levels.h"
 #include "model/number_text.h"
 #include "plan/cove_outline.h"
+#include "plan/plan_words.h"
+#include "plan/planner_words.h"
 #include "readouts/readouts.h"
 #include "views/fitted_board_end.h"
 
@@ -32,11 +37,9 @@ Planner::Planner(QWidget& window, Calculator& calculator)
 }
 
 void Planner::fillFromCalculator() {
-    // The cut width is empty while the calculator says the cut is too wide.
     const Calculator& calc = calculator_;
-    const bool cut = !QString::fromStdString(calc.label4()).trimmed().isEmpty();
-    model_.takeSetup(cut ? std::optional(leadingNumber(calc.label4())) : std::nullopt,
-                     calc.value(Box::Text1), calc.value(Box::Text4), calc.value(Box::Text3));
+    model_.takeSetup(calc.shownCutWidth(), calc.value(Box::Text1), calc.value(Box::Text4),
+                     calc.value(Box::Text3));
     showModel();
 }
 
@@ -58,6 +61,10 @@ void Planner::showBoxes() {
         }
         const bool readable = model_.readable(box);
         setBoxColour(edit, readable ? look::kWhite : look::kPink);
+        if (box == PlanBox::MaxHeight) {
+            edit->setPlaceholderText(
+                QString::fromStdString(lengthText(model_.maxHeight(), model_.unit())));
+        }
         edit->setProperty("badText", !readable);
     }
 }
@@ -66,41 +73,58 @@ void Planner::showResult() {
     const PlanRequest& request = model_.request();
     const PlanResult& result = model_.result();
     const LengthUnit unit = model_.unit();
-    const bool angle = result.hasAngle;
-    angle_->setText(angle ? degreesText(result.angleDeg) : QString());
-    complement_->setText(angle ? degreesText(result.complementDeg) : QString());
-    bladeHeight_->setText(angle ? plannerLength(request.coveDepth, unit) : QString());
+    const bool angle = planShown() && result.hasAngle;
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    angle_->setText(angle ? text(angleText(result.angleDeg)) : QString());
+    complement_->setText(angle ? text(angleText(result.complementDeg)) : QString());
+    bladeHeight_->setText(angle ? text(spokenLength(request.coveDepth, unit)) : QString());
     showWood();
     showFence();
     showTilt();
-    // A box that cannot be read is named first: the results above are the last ones that
-    // could be worked out, kept for the user to compare.
-    if (const auto bad = model_.firstUnreadable()) {
-        const LengthBox& box = boxes_[static_cast<std::size_t>(*bad)];
-        status_->setText(*bad == PlanBox::Tilt ? badTiltSentence(box.name, box.edit->text())
-                                               : badBoxSentence(box.name, box.edit->text()));
-    } else if (const QString tilt = tiltSentence(model_); !tilt.isEmpty()) {
-        status_->setText(tilt);
-    } else if (!result.canCut()) {
-        status_->setText(problemSentence(request, result, unit));
-    } else {
-        status_->setText(placementSentence(model_.placement(), unit));
-    }
-    QStringList warnings;
-    if (angle && !warningLines(result).isEmpty()) warnings << warningLines(result);
-    if (!leaningWallsLines(model_).isEmpty()) warnings << leaningWallsLines(model_);
-    warnings_->setText(warnings.join(QLatin1Char('\n')));
+    // A box that cannot be read is named first, and the results above are cleared: a
+    // figure of the last plan beside a refusal would be read as this one's.
+    showStatus(shown(statusSentence(model_)));
+    warnings_->setText(shownLines(planWarnings(model_)));
+    cautions_->setText(shownLines(model_.cautions()));
+    cautions_->setVisible(!cautions_->text().isEmpty());
     endView_->redraw();
     showPasses();
     showNote();
     // The count at the saw follows every plan shown, with the fence's side at its foot.
-    sawSession_.follow(request, result, model_.tilt(), unit,
-                       model_.fence().found ? fenceSideRuleInOneLine() : QString());
+    sawSession_.follow(model_);
     apply_->setEnabled(model_.usable());
     showWhetherPrintable();
+    fitToContent();
+}
+
+void Planner::showStatus(const QString& sentence) {
+    const bool refused = !sentence.isEmpty();
+    status_->setText(sentence);
+    status_->setProperty("refused", refused);
+    statusIcon_->setVisible(refused);
+    statusFrame_->setFrameShape(refused ? QFrame::Box : QFrame::NoFrame);
+    statusFrame_->setAutoFillBackground(refused);
+    QPalette pal = status_->palette();
+    pal.setColor(QPalette::WindowText, refused ? QColor(Qt::black) : look::kWhite);
+    status_->setPalette(pal);
+    // A screen reader hears the refusal when it comes up or changes, not at every keystroke
+    // that leaves it standing.
+    status_->setAccessibleDescription(refused ? sentence : status_->toolTip());
+    if (refused && sentence != announced_) announce(status_);
+    announced_ = sentence;
+}
+
+void Planner::fitToContent() {
+    if (!isVisible() || !layout()) return;
+    layout()->activate();
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : sizeHint().height();
+    const int height = std::max(needed, usualHeight_);
+    if (height != this->height()) resize(width(), height);
 }
 
 void Planner::drawBoardEnd(Canvas& canvas, double width, double height) const {
+    if (!planShown()) return;
     const PlanRequest& r = model_.request();
     const PlanResult& result = model_.result();
     drawPlannedBoardEnd(
@@ -115,7 +139,8 @@ void Planner::drawBoardEnd(Canvas& canvas, double width, double height) const {
 // Each side's wood with its own quarter-inch check, pink where it fails.
 void Planner::showWood() {
     const CovePlacement& placement = model_.placement();
-    const bool shown = model_.result().hasAngle && placement.problem != PlacementProblem::NoBoard;
+    const bool shown =
+        planShown() && model_.result().hasAngle && placement.problem != PlacementProblem::NoBoard;
     struct Side {
         QLabel* label;
         double wood;
@@ -123,7 +148,9 @@ void Planner::showWood() {
     };
     for (const Side& side : {Side{woodFence_, placement.woodFenceSide, placement.thinFenceSide},
                              Side{woodFar_, placement.woodFarSide, placement.thinFarSide}}) {
-        side.label->setText(shown ? woodText(side.wood, side.thin, model_.unit()) : QString());
+        side.label->setText(
+            shown ? arcwright::shown(woodSentence(side.wood, side.thin, model_.unit()))
+                  : QString());
         QPalette pal = side.label->palette();
         pal.setColor(QPalette::WindowText, shown && side.thin ? look::kPink : look::kYellow);
         side.label->setPalette(pal);
@@ -134,34 +161,36 @@ void Planner::showWood() {
 // other results are, while a box cannot be read.
 void Planner::showFence() {
     const FencePosition& fence = model_.fence();
-    const bool shown = model_.result().canCut() && model_.placement().canPlace() && fence.found;
+    const bool shown =
+        planShown() && model_.result().canCut() && model_.placement().canPlace() && fence.found;
     const LengthUnit unit = model_.unit();
-    fenceDistance_->setText(shown ? sawLength(fence.distance, unit) : QString());
-    markBlade_->setText(shown ? markText(fence.bladeMark, unit) : QString());
-    markSquare_->setText(shown ? markText(fence.squareMark, unit) : QString());
-    fenceSide_->setText(shown ? fenceSideRule() : QString());
+    fenceDistance_->setText(shown ? QString::fromStdString(spokenLength(fence.distance, unit))
+                                  : QString());
+    markBlade_->setText(shown ? arcwright::shown(markSentence(fence.bladeMark, unit)) : QString());
+    markSquare_->setText(shown ? arcwright::shown(markSentence(fence.squareMark, unit))
+                               : QString());
+    fenceSide_->setText(shown ? arcwright::shown(fenceSideRule()) : QString());
 }
 
 // The walls of a tilted blade's cove, from its deepest point to either edge at the face, and
 // how to find the deepest line on the saw.
 void Planner::showTilt() {
     const bool shown =
-        model_.result().hasAngle && model_.tiltedPlan().tiltProblem == TiltProblem::None;
+        planShown() && model_.result().hasAngle && model_.result().tiltProblem == TiltProblem::None;
     const LengthUnit unit = model_.unit();
     if (!shown) {
         halfSteep_->clear();
         halfGentle_->clear();
-    } else if (model_.tilted()) {
-        const TiltedCove& cove = model_.tiltedPlan().cove;
-        const BladeLean lean = model_.tilt().lean;
-        halfSteep_->setText(plannerLength(steepWall(cove, lean).reach, unit));
-        halfGentle_->setText(plannerLength(gentleWall(cove, lean).reach, unit));
     } else {
-        const QString half = plannerLength(model_.request().coveWidth / 2, unit);
-        halfSteep_->setText(half);
-        halfGentle_->setText(half);
+        const TiltedCove& cove = model_.result().cove;
+        const BladeLean lean = model_.tilt().lean;
+        halfSteep_->setText(
+            QString::fromStdString(spokenLength(steepWall(cove, lean).reach, unit)));
+        halfGentle_->setText(
+            QString::fromStdString(spokenLength(gentleWall(cove, lean).reach, unit)));
     }
-    const QString centre = findingTheDeepestLine(model_);
+    const QString centre =
+        arcwright::shown(planShown() ? findingTheDeepestLine(model_) : findingTheCentrePoint());
     centrePoint_->setText(centre);
     centrePoint_->setAccessibleDescription(centre);
 }
@@ -171,25 +200,25 @@ void Planner::showPasses() {
     const LengthUnit unit = model_.unit();
     // A tilted blade widens the two walls by different amounts: each pass's walls, from the
     // finished cove's deepest line, in a column of their own.
-    const bool walls = model_.tilted() && model_.tiltedPlan().passes.size() == result.passes.size();
+    const bool walls = model_.tilted();
     passes_->setColumnCount(walls ? 4 : 3);
     if (walls) {
-        passes_->setHorizontalHeaderItem(3, new QTableWidgetItem(tr("Fence side / far side")));
+        passes_->setHorizontalHeaderItem(3, new QTableWidgetItem(shown(wallsHeading())));
     }
     // The fourth column needs room: the table takes two thirds of the row then, and its
     // columns keep the width of their text, scrolling sideways rather than cutting it short.
     drawingAndPasses_->setStretch(1, walls ? 2 : 1);
     passes_->horizontalHeader()->setStretchLastSection(!walls);
-    passes_->setRowCount(static_cast<int>(result.passes.size()));
+    passes_->setRowCount(planShown() ? static_cast<int>(result.passes.size()) : 0);
     int row = 0;
     for (const PlanPass& pass : result.passes) {
+        if (row == passes_->rowCount()) break;
         std::array<QString, 4> cells{QString::number(pass.number),
-                                     plannerLength(pass.bladeHeight, unit),
-                                     plannerLength(pass.coveWidth, unit), QString()};
+                                     QString::fromStdString(spokenLength(pass.bladeHeight, unit)),
+                                     QString::fromStdString(spokenLength(pass.coveWidth, unit)),
+                                     QString()};
         if (walls) {
-            const TiltedPass& tilted = model_.tiltedPlan().passes[static_cast<std::size_t>(row)];
-            cells[3] = tr("%1 / %2").arg(QString::fromStdString(lengthText(tilted.fenceSide, unit)),
-                                         QString::fromStdString(lengthText(tilted.farSide, unit)));
+            cells[3] = shown(wallsCell(pass.fenceSide, pass.farSide, unit));
         }
         for (int column = 0; column < passes_->columnCount(); ++column) {
             auto* item = new QTableWidgetItem(cells[static_cast<std::size_t>(column)]);
@@ -211,38 +240,17 @@ void Planner::applyToCalculator() {
     calculator_.editBox(Box::Text4, length(request.boardWidth));
     calculator_.editBox(Box::Text3, length(request.boardThickness));
     calculator_.editBox(Box::Text1, length(request.coveDepth));
-    calculator_.editBox(Box::Text2, degreesText(model_.result().angleDeg).toStdString());
+    calculator_.editBox(Box::Text2, angleText(model_.result().angleDeg));
+    // The hand-over is the planner's own event: every read-out under the boxes shows the
+    // length now in its box, as a resolution switch shows them.
+    calculator_.refreshReadouts();
     model_.echoFromCalculator(
         {QString::fromStdString(calculator_.label4()).trimmed().toStdString()});
     showNote();
 }
 
 void Planner::showNote() {
-    const auto& echo = model_.echo();
-    if (!echo) {
-        note_->clear();
-        return;
-    }
-    const PlanRequest& request = model_.request();
-    const QString shown = QString::fromStdString(echo->shownCut);
-    const QString calculatorCut =
-        shown.isEmpty() ? tr("\"Cut is too wide!\"") : tr("a cut %1 wide").arg(shown);
-    const bool idealBlade = request.bladeDiameter == kBladeDiameter && request.kerf == 0;
-    if (model_.tilted()) {
-        note_->setText(
-            tr("The calculator has this set-up. It works out an upright 10 in. blade with no "
-               "kerf, so it shows %1, where your blade, tilted %2, cuts %3 wide.")
-                .arg(calculatorCut, degreesText(model_.tilt().degrees),
-                     QString::fromStdString(lengthText(request.coveWidth, model_.unit()))));
-    } else if (idealBlade) {
-        note_->setText(tr("The calculator has this set-up and shows %1.").arg(calculatorCut));
-    } else {
-        note_->setText(
-            tr("The calculator has this set-up. It works out a 10 in. blade with no kerf, so it "
-               "shows %1, where your blade cuts %2 wide.")
-                .arg(calculatorCut,
-                     QString::fromStdString(lengthText(request.coveWidth, model_.unit()))));
-    }
+    note_->setText(shown(calculatorNote(model_)));
 }
 
 }  // namespace arcwright

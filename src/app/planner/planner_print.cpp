@@ -12,10 +12,22 @@
 
 #include "app/planner/planner.h"
 #include "app/planner/planner_template.h"
-#include "app/planner/planner_words.h"
 #include "app/printing/page_print.h"
 
 namespace arcwright {
+
+QString Planner::printTemplateTip() {
+    return tr(
+        "Prints the set-up template on the default printer at actual size: the triangle that "
+        "sets the fence angle, the board end with the cove at full size and the passes, then "
+        "the full-size plan of the saw table to clamp the fence by.");
+}
+
+QString Planner::previewTemplateTip() {
+    return tr(
+        "Shows the set-up template as it will print; from there it can go to any printer or "
+        "be saved as a PDF file.");
+}
 
 // While the cove cannot be cut there is no template: the buttons say why, in the words of
 // the status line.

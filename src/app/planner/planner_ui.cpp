@@ -12,17 +12,20 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/planner/core_words.h"
 #include "app/planner/planner.h"
-#include "app/planner/planner_words.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/fitted_drawing.h"
 #include "app/widgets/look.h"
+#include "plan/planner_words.h"
 
 namespace arcwright {
 
@@ -78,9 +81,12 @@ void Planner::createUi() {
     layout->addWidget(createResults());
     layout->addWidget(createDrawingAndPasses(), 1);
     layout->addWidget(createButtons());
+    layout->setMenuBar(createJobMenu());
     describe(this, tr("Plan a Cove"),
              tr("Works out the fence angle and the passes for the cove you want on your blade."));
+    orderTabs();
     resize(sizeHint().expandedTo(QSize(720, 560)));
+    usualHeight_ = height();
 }
 
 QWidget* Planner::createInputs() {
@@ -89,7 +95,6 @@ QWidget* Planner::createInputs() {
     struct Input {
         const char* objectName;
         QString caption;  // with the Alt key letter
-        QString name;
         QString tip;
         PlanBox box;
         int row, column;
@@ -99,46 +104,53 @@ QWidget* Planner::createInputs() {
            "cm after it or none for the unit chosen below.");
     // In Tab order; the cove's place sits with the board it is measured on.
     const std::array<Input, kPlanBoxCount> inputs{{
-        {"planCoveWidth", tr("Cove &width"), tr("Cove width"),
+        {"planCoveWidth", tr("Cove &width"),
          tr("Width of the cove you want at the board face.") + units, PlanBox::CoveWidth, 0, 0},
-        {"planCoveDepth", tr("Cove &depth"), tr("Cove depth"),
+        {"planCoveDepth", tr("Cove &depth"),
          tr("Depth of the cove: the blade height of the last pass.") + units, PlanBox::CoveDepth, 1,
          0},
-        {"planBoardWidth", tr("&Board width"), tr("Board width"),
+        {"planBoardWidth", tr("&Board width"),
          tr("Width of the board's face, the face the cove is cut into.") + units,
          PlanBox::BoardWidth, 0, 2},
-        {"planBoardThickness", tr("Board &thickness"), tr("Board thickness"),
+        {"planBoardThickness", tr("Board &thickness"),
          tr("Thickness of the board, from its face to its back.") + units, PlanBox::BoardThickness,
          1, 2},
-        {"planCoveOffset", tr("Cove from &fence-side edge"), tr("Cove from the fence-side edge"),
+        {"planCoveOffset", tr("Cove from fence-side &edge"),
          tr("How far the cove's near edge lies from the board's edge that rides on the fence. "
             "Leave it empty to centre the cove.") +
              units,
          PlanBox::CoveOffset, 2, 2},
-        {"planBladeDiameter", tr("Blade di&ameter"), tr("Blade diameter"),
+        {"planBladeDiameter", tr("Blade di&ameter"),
          tr("Diameter of your saw blade, 10 in. for most table saws.") + units,
          PlanBox::BladeDiameter, 3, 0},
-        {"planKerf", tr("&Kerf"), tr("Kerf"),
+        {"planKerf", tr("&Kerf"),
          tr("Width of the blade's teeth, the kerf: about 1/8 in. for a full-kerf blade, "
             "3/32 in. for a thin-kerf one.") +
              units,
          PlanBox::Kerf, 3, 2},
-        {"planPassDepth", tr("Depth per &pass"), tr("Depth per pass"),
+        {"planPassDepth", tr("Depth per &pass"),
          tr("The most to raise the blade between passes; light passes are safer.") + units,
          PlanBox::PassDepth, 2, 0},
-        {"planTilt", tr("Blade t&ilt"), tr("Blade tilt"),
+        {"planTilt", tr("Blade t&ilt"),
          tr("How far the blade is tilted from upright, in degrees from 0 to 45; empty or 0 for "
             "an upright blade. A tilted blade cuts an asymmetric cove: one wall steep, the other "
             "gentle, as crown and bed mouldings have."),
          PlanBox::Tilt, 4, 0},
+        {"planMaxHeight", tr("&Highest blade setting"),
+         tr("How high your saw raises this blade above the table, upright, at its highest. "
+            "Leave it empty for a safe figure from the blade's diameter; a tilted blade reaches "
+            "less.") +
+             units,
+         PlanBox::MaxHeight, 5, 2},
     }};
     for (const Input& in : inputs) {
         auto* edit = new QLineEdit(panel);
         edit->setObjectName(QString::fromLatin1(in.objectName));
-        describe(edit, in.name, in.tip);
+        const QString name = shown(boxName(in.box));  // as the refusals name it
+        describe(edit, name, in.tip);
         grid->addWidget(caption(in.caption, edit, panel), in.row, in.column);
         grid->addWidget(edit, in.row, in.column + 1);
-        boxes_[static_cast<std::size_t>(in.box)] = {edit, in.name};
+        boxes_[static_cast<std::size_t>(in.box)] = {edit, name};
         if (in.box == PlanBox::CoveOffset) edit->setPlaceholderText(tr("centred"));
         if (in.box == PlanBox::Tilt) edit->setPlaceholderText(tr("upright"));
     }
@@ -168,7 +180,7 @@ QWidget* Planner::createInputs() {
     grid->addLayout(leanRow, 5, 1);
 
     auto* unitRow = new QHBoxLayout;
-    inches_ = new QRadioButton(tr("&Inches"), panel);
+    inches_ = new QRadioButton(tr("I&nches"), panel);
     inches_->setObjectName(QStringLiteral("planInches"));
     inches_->setChecked(true);
     describe(inches_, tr("Inches"),
@@ -230,8 +242,8 @@ QWidget* Planner::createResults() {
     describe(fenceSide_, tr("Fence side and feed"),
              tr("Which side of the blade the fence goes and which way to feed the board."));
     centrePoint_ = readout("planCentrePoint", look::kLightCyan, panel);
-    centrePoint_->setText(findingTheCentrePoint());
-    describe(centrePoint_, tr("Finding the centre point"), findingTheCentrePoint());
+    centrePoint_->setText(shown(findingTheCentrePoint()));
+    describe(centrePoint_, tr("Finding the centre point"), shown(findingTheCentrePoint()));
     halfSteep_ = readout("planHalfSteep", look::kYellow, panel);
     describe(halfSteep_, tr("Steep wall"),
              tr("Across the board face from the cove's deepest point to its edge on the steep "
@@ -264,12 +276,37 @@ QWidget* Planner::createResults() {
     describe(warnings_, tr("Planner warnings"),
              tr("Warns when less than 1/4 in. of wood is left beside the cove or above the "
                 "blade."));
+    cautions_ = readout("planCaution", look::kAmber, panel);
+    describe(cautions_, tr("Cautions"),
+             tr("What the shop writers warn about in this plan, and why; the plan still stands."));
     note_ = readout("planNote", look::kLightCyan, panel);
     describe(note_, tr("Calculator note"),
              tr("What the calculator shows after \"Use in Calculator\"."));
+    // A refusal stands in a frame of its own with the warning icon, so that it reads as one.
+    statusFrame_ = new QFrame(panel);
+    statusFrame_->setObjectName(QStringLiteral("planStatusFrame"));
+    QPalette framePal = statusFrame_->palette();
+    framePal.setColor(QPalette::Window, look::kPink);
+    framePal.setColor(QPalette::WindowText, look::kRed);
+    statusFrame_->setPalette(framePal);
+    auto* statusRow = new QHBoxLayout(statusFrame_);
+    statusRow->setContentsMargins(4, 4, 4, 4);
+    statusIcon_ = new QLabel(statusFrame_);
+    statusIcon_->setObjectName(QStringLiteral("planStatusIcon"));
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    statusIcon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize));
+    statusIcon_->setAlignment(Qt::AlignTop);
+    statusIcon_->hide();
+    status_->setParent(statusFrame_);
+    statusRow->addWidget(statusIcon_);
+    statusRow->addWidget(status_, 1);
     int row = 6;
-    for (QLabel* line : {fenceSide_, centrePoint_, status_, warnings_, note_}) {
+    for (QLabel* line : {fenceSide_, centrePoint_, status_, warnings_, cautions_, note_}) {
         line->setWordWrap(true);
+        if (line == status_) {
+            grid->addWidget(statusFrame_, row++, 0, 1, 4);
+            continue;
+        }
         grid->addWidget(line, row++, 0, 1, 4);
     }
     grid->setColumnStretch(1, 1);
@@ -282,7 +319,7 @@ QWidget* Planner::createDrawingAndPasses() {
     auto* row = new QHBoxLayout(panel);
     drawingAndPasses_ = row;
     endView_ = new FittedDrawing(QStringLiteral("planEndView"), look::kWhite, panel);
-    endView_->setFocusPolicy(Qt::TabFocus);
+    endView_->setFocusPolicy(Qt::NoFocus);  // a picture: nothing to do there by keyboard
     endView_->setDraw([this](Canvas& canvas, double width, double height) {
         drawBoardEnd(canvas, width, height);
     });
@@ -292,7 +329,9 @@ QWidget* Planner::createDrawingAndPasses() {
                 "fence side is at the left."));
     passes_ = new QTableWidget(0, 3, panel);
     passes_->setObjectName(QStringLiteral("planPasses"));
-    passes_->setHorizontalHeaderLabels({tr("Pass"), tr("Blade height"), tr("Cove width")});
+    QStringList headings;
+    for (const Sentence& heading : passHeadings()) headings << shown(heading);
+    passes_->setHorizontalHeaderLabels(headings);
     passes_->verticalHeader()->hide();
     passes_->setWordWrap(false);
     passes_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -320,6 +359,13 @@ QWidget* Planner::createButtons() {
     column->addWidget(rule);
     auto* buttons = new QHBoxLayout;
     buttons->setObjectName(QStringLiteral("planButtonRow"));
+    take_ = new QPushButton(tr("Take the &Calculator's Set-up"), panel);
+    take_->setObjectName(QStringLiteral("planTake"));
+    take_->setAutoDefault(false);
+    describe(take_, tr("Take the Calculator's Set-up"),
+             tr("Fills the cove width, cove depth and board from the calculator's boxes as they "
+                "are now, over what is typed here."));
+    buttons->addWidget(take_);
     buttons->addStretch(1);
     apply_ = new QPushButton(tr("&Use in Calculator"), panel);
     apply_->setObjectName(QStringLiteral("planApply"));
@@ -374,12 +420,43 @@ void Planner::connectEvents() {
     connect(millimetres_, &QRadioButton::toggled, this, [chooseUnit](bool on) {
         if (on) chooseUnit(LengthUnit::Millimetre);
     });
+    connect(take_, &QPushButton::clicked, this, &Planner::fillFromCalculator);
     connect(apply_, &QPushButton::clicked, this, &Planner::applyToCalculator);
     connect(print_, &QPushButton::clicked, this, &Planner::printTemplate);
     connect(preview_, &QPushButton::clicked, this, &Planner::previewTemplate);
     connect(atSaw_, &QPushButton::clicked, this, &Planner::openAtTheSaw);
+    // Nothing to work at the saw until the plan has passes.
+    connect(&sawSession_, &WatchedSawSession::changed, atSaw_,
+            [this] { atSaw_->setEnabled(sawSession().steps().count() > 0); });
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+void Planner::orderTabs() {
+    const auto boxOf = [this](PlanBox box) -> QWidget* {
+        return boxes_[static_cast<std::size_t>(box)].edit;
+    };
+    const std::array<QWidget*, 18> chain{boxOf(PlanBox::CoveWidth),
+                                         boxOf(PlanBox::BoardWidth),
+                                         boxOf(PlanBox::CoveDepth),
+                                         boxOf(PlanBox::BoardThickness),
+                                         boxOf(PlanBox::PassDepth),
+                                         boxOf(PlanBox::CoveOffset),
+                                         boxOf(PlanBox::BladeDiameter),
+                                         boxOf(PlanBox::Kerf),
+                                         boxOf(PlanBox::Tilt),
+                                         inches_,
+                                         millimetres_,
+                                         leanToward_,
+                                         leanAway_,
+                                         boxOf(PlanBox::MaxHeight),
+                                         passes_,
+                                         take_,
+                                         apply_,
+                                         print_};
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
+    setTabOrder(print_, preview_);
+    setTabOrder(preview_, atSaw_);
 }
 
 }  // namespace arcwright

@@ -374,6 +374,15 @@ void PagePrint::offerPdf(const QString& message) {
     }
 }
 
+void PagePrint::dropWaiting() {
+    const int dropped = waiting();
+    waiting_.clear();
+    pressRefused_ = false;
+    const QPointer<PagePrint> alive(this);
+    for (int i = 0; i < dropped && alive; ++i) emit finished(false);
+    if (alive && job_) showStatus(statusText());
+}
+
 int PagePrint::giveUpWaiting() {
     const int count = waiting();
     givenUp_ += count;

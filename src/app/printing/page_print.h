@@ -76,7 +76,8 @@ bool drawPageOn(QPrinter& printer, const DrawPage& drawPage);
 // draw, each still offering to save that document as PDF), or, when the user cancelled the
 // print dialog, in the status line. A document that was printed lets the next one go,
 // asked for exactly as its own press would have been (without a printer, each gets the
-// print dialog in turn). Closing the window stops the wait at once and drops what waits.
+// print dialog in turn). Destroying the window stops the wait at once and drops what waits;
+// the program sends what is on its way before it ends (sending_at_quit.h).
 class PagePrint final : public QObject {
     Q_OBJECT
 
@@ -100,6 +101,9 @@ class PagePrint final : public QObject {
     bool busy() const { return job_.has_value() || !waiting_.empty(); }
     // How many documents wait behind the one on its way.
     int waiting() const { return static_cast<int>(waiting_.size()); }
+    // Gives up the documents waiting (each reported as not printed); the one on its way
+    // goes on. For the user who would rather not wait for them.
+    void dropWaiting();
 
   signals:
     // A document's journey is over: printed (sent, or written to a file) or not (refused,

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/widgets/look.h"
+#include "app/widgets/whole_text.h"
 
 namespace arcwright {
 namespace {
@@ -57,6 +58,7 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& text, Tw
     box->setAlignment(Qt::AlignCenter);
     box->setTextMargins(0, 0, 0, 0);
     place(box, at);
+    keepTextWhole(box);
     return box;
 }
 

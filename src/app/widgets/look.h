@@ -28,6 +28,7 @@ inline const QColor kGrey{128, 128, 128};  // angle box while it has the focus
 inline const QColor kLightGrey{224, 224, 224};
 inline const QColor kRed{255, 0, 0};
 inline const QColor kPink{255, 192, 192};
+inline const QColor kAmber{255, 208, 128};  // cautions: the plan stands, but take care
 inline const QColor kBrown{128, 64, 0};
 
 // A colour as the drawings take it.
