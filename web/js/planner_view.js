@@ -1,0 +1,178 @@
+// SPDX-FileCopyrightText: 2026 Arcwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The planner: every box, inches or millimetres, the blade's lean, the fence angle, the
+// passes, where the fence goes and the two tape marks, the warnings and the cautions, all
+// in the core's words. The job stands in the page's address after "#", so a link or a
+// bookmark opens it again, and the last one is kept in the browser's storage.
+
+// Each box: the core's name for it, the desktop's control and its caption.
+const BOXES = [
+  ['coveWidth', 'planCoveWidth', 'Cove width'],
+  ['coveDepth', 'planCoveDepth', 'Cove depth'],
+  ['boardWidth', 'planBoardWidth', 'Board width'],
+  ['boardThickness', 'planBoardThickness', 'Board thickness'],
+  ['coveOffset', 'planCoveOffset', 'Cove from fence-side edge'],
+  ['bladeDiameter', 'planBladeDiameter', 'Blade diameter'],
+  ['kerf', 'planKerf', 'Kerf'],
+  ['passDepth', 'planPassDepth', 'Depth per pass'],
+  ['tilt', 'planTilt', 'Blade tilt'],
+  ['maxHeight', 'planMaxHeight', 'Highest blade setting'],
+];
+const STORAGE_KEY = 'arcwright.job';
+
+function make(tag, attributes = {}, text = '') {
+  const node = document.createElement(tag);
+  for (const [key, value] of Object.entries(attributes)) node.setAttribute(key, value);
+  if (text) node.textContent = text;
+  return node;
+}
+
+// A length read-out: the unit's text, with the shop fraction in inches.
+const spoken = (length) => (length ? length.spoken : '');
+
+export class PlannerView {
+  constructor(core, root, calculator) {
+    this.model = new core.Planner();
+    this.calculator = calculator;
+    this.root = root;
+    this.controls = {};
+    this.problem = '';
+    this.build();
+    this.render();
+  }
+
+  build() {
+    const form = make('form', { class: 'planner', autocomplete: 'off' });
+    form.addEventListener('submit', (event) => event.preventDefault());
+    const boxes = make('div', { class: 'boxes' });
+    for (const [name, control, caption] of BOXES) {
+      const field = make('div', { class: 'field' });
+      const id = `plan-${name}`;
+      field.append(make('label', { for: id }, caption));
+      const box = make('input', { id, 'data-name': control, inputmode: 'decimal',
+                                  spellcheck: 'false', autocapitalize: 'off', maxlength: '64' });
+      box.addEventListener('input', () => { this.model.type(name, box.value); this.changed(); });
+      field.append(box);
+      boxes.append(field);
+      this.controls[name] = box;
+    }
+    form.append(boxes);
+
+    const choices = make('div', { class: 'choices' });
+    const units = make('fieldset');
+    units.append(make('legend', {}, 'Unit'));
+    for (const [unit, control, text] of [['in', 'planInches', 'Inches'], ['mm', 'planMillimetres', 'Millimetres']]) {
+      const label = make('label');
+      const option = make('input', { type: 'radio', name: 'unit', 'data-name': control });
+      option.addEventListener('change', () => { this.model.chooseUnit(unit); this.changed(); });
+      label.append(option, ' ', text);
+      units.append(label);
+      this.controls[control] = option;
+    }
+    const lean = make('fieldset');
+    lean.append(make('legend', {}, 'A tilted blade leans'));
+    for (const [way, control, text] of [['towardFence', 'planTiltToward', 'toward the fence'],
+                                        ['awayFromFence', 'planTiltAway', 'away from the fence']]) {
+      const label = make('label');
+      const option = make('input', { type: 'radio', name: 'lean', 'data-name': control });
+      option.addEventListener('change', () => { this.model.chooseLean(way); this.changed(); });
+      label.append(option, ' ', text);
+      lean.append(label);
+      this.controls[control] = option;
+    }
+    const take = make('button', { type: 'button', 'data-name': 'planTake' }, "Take the Calculator's Set-up");
+    take.addEventListener('click', () => { this.model.takeSetup(this.calculator.model); this.changed(); });
+    choices.append(units, lean, take);
+    form.append(choices);
+
+    const results = make('section', { class: 'results', 'aria-label': 'The plan' });
+    this.controls.status = make('p', { 'data-name': 'planStatus', role: 'status', 'aria-live': 'polite' });
+    this.controls.angle = make('p', { 'data-name': 'planAngle', class: 'angle' });
+    this.controls.fence = make('p', { 'data-name': 'planFenceDistance' });
+    this.controls.markBlade = make('p', { 'data-name': 'planMarkBlade' });
+    this.controls.markSquare = make('p', { 'data-name': 'planMarkSquare' });
+    this.controls.warning = make('p', { 'data-name': 'planWarning', role: 'alert' });
+    this.controls.caution = make('ul', { 'data-name': 'planCaution', class: 'caution' });
+    const table = make('table', { 'data-name': 'planPasses' });
+    table.append(make('caption', {}, 'Passes'));
+    const head = make('tr');
+    for (const h of ['Pass', 'Blade height', 'Cove width']) head.append(make('th', { scope: 'col' }, h));
+    table.append(make('thead'), make('tbody'));
+    table.tHead.append(head);
+    this.controls.passes = table.tBodies[0];
+    results.append(this.controls.status, this.controls.angle, this.controls.fence,
+                   this.controls.markBlade, this.controls.markSquare, this.controls.warning,
+                   this.controls.caution, table);
+    form.append(results);
+    this.root.replaceChildren(form);
+  }
+
+  changed() {
+    this.problem = '';
+    this.render();
+    this.keepJob();
+  }
+
+  // The job in the address, without a new history entry per keystroke, and in storage.
+  keepJob() {
+    const text = this.model.jobText(0);
+    history.replaceState(null, '', `#${encodeURIComponent(text)}`);
+    try {
+      localStorage.setItem(STORAGE_KEY, text);
+    } catch {
+      // Storage may be full or switched off; the address still holds the job.
+    }
+  }
+
+  // Opens the job in the address, or else the one kept; a job that cannot be read is
+  // said in a sentence, and the planner keeps its defaults.
+  openFromAddress() {
+    let text = '';
+    try {
+      text = location.hash.length > 1 ? decodeURIComponent(location.hash.slice(1)) : '';
+    } catch {
+      this.problem = 'The link does not hold a job Arcwright can read.';
+    }
+    if (!text && !this.problem) {
+      try {
+        text = localStorage.getItem(STORAGE_KEY) ?? '';
+      } catch {
+        text = '';
+      }
+    }
+    if (text) this.problem = this.model.openJob(text);
+    this.render();
+  }
+
+  render() {
+    const state = JSON.parse(this.model.state());
+    const c = this.controls;
+    for (const [name] of BOXES) {
+      const box = c[name];
+      const shown = state.boxes[name];
+      if (box.value !== shown.text) box.value = shown.text;
+      box.setAttribute('aria-invalid', String(!shown.readable && shown.fault !== 'empty'));
+    }
+    c.planInches.checked = state.unit === 'in';
+    c.planMillimetres.checked = state.unit === 'mm';
+    c.planTiltToward.checked = state.lean === 'towardFence';
+    c.planTiltAway.checked = state.lean === 'awayFromFence';
+    const plan = state.plan;
+    c.status.textContent = this.problem || state.sawLimit;
+    c.angle.textContent = plan.angle ? `Fence angle: ${plan.angle}` : '';
+    const fence = state.fence;
+    c.fence.textContent = fence.found ? `Fence from the blade's centre: ${spoken(fence.distance)}` : '';
+    c.markBlade.textContent = fence.bladeMark ? `Tape mark on the blade line: ${spoken(fence.bladeMark)}` : '';
+    c.markSquare.textContent = fence.squareMark ? `Tape mark square to the blade: ${spoken(fence.squareMark)}` : '';
+    c.warning.textContent = state.warnings.join(' ');
+    c.caution.replaceChildren(...state.cautions.map((text) => make('li', {}, text)));
+    c.passes.replaceChildren(...plan.passes.map((pass) => {
+      const row = make('tr');
+      row.append(make('td', {}, String(pass.number)), make('td', {}, spoken(pass.bladeHeight)),
+                 make('td', {}, spoken(pass.coveWidth)));
+      return row;
+    }));
+    return state;
+  }
+}
