@@ -3,15 +3,20 @@
 """The site in headless Chromium: typing through the calculator and the planner shows the
 texts the native core shows for the same typing; a job's link opens it again; broken links
 and hostile pastes get a sentence, never an exception; it fits a 360 px phone; and after the
-first visit it opens with the server stopped."""
+first visit it opens with the server stopped. At the saw, the keys move the count as the
+native view does, the count outlasts a reload and goes into a saved job, and the view says
+when the screen cannot be kept awake."""
 
 import json
+import os
+import tempfile
 import time
 
 import pytest
 
 By = pytest.importorskip("selenium.webdriver.common.by").By
 Keys = pytest.importorskip("selenium.webdriver.common.keys").Keys
+ActionChains = pytest.importorskip("selenium.webdriver.common.action_chains").ActionChains
 
 
 def open_page(driver, address):
@@ -254,3 +259,309 @@ def test_opens_with_the_server_stopped(driver, server):
         assert named(driver, "Label4").text != ""
     finally:
         server.start()
+
+
+# At the saw. The plain cove has 8 passes; the narrow board with deep passes has 2 and two
+# cautions, read on the set-up page only.
+SAW_PLANS = {
+    "plain cove": {"coveWidth": "2 1/2", "coveDepth": "1/2", "boardWidth": "4",
+                   "boardThickness": "1"},
+    "narrow board, deep passes": {"coveWidth": "1 1/2", "coveDepth": "1/2", "boardWidth": "2 1/2",
+                                  "boardThickness": "1", "passDepth": "1/4"},
+}
+SAW_LINES = {"sawPass": "pass", "sawSetLine": "setLine", "sawHeight": "height", "sawRise": "rise",
+             "sawWidth": "width", "sawFinal": "final", "sawThen": "then", "sawNote": "note",
+             "sawFooter": "footer", "sawSpoken": "spoken"}
+# A key at the saw and the native view's move for it; Home goes to pass 1 from anywhere,
+# which a fresh count reaches by one move from the set-up page.
+SAW_KEYS = {Keys.SPACE: "saw.next", Keys.ENTER: "saw.next", Keys.BACKSPACE: "saw.back",
+            Keys.END: "saw.last", "click next": "saw.next"}
+
+
+def plan_actions(plan):
+    return [["plan.type", box, text] for box, text in SAW_PLANS[plan].items()]
+
+
+def type_plan(driver, plan):
+    named(driver, "CommandPlan").click()
+    for box, text in SAW_PLANS[plan].items():
+        replace_text(named(driver, PLANNER_BOXES[box]), text)
+
+
+def open_saw(driver):
+    named(driver, "planAtSaw").click()
+    assert named(driver, "sawSafety").is_displayed()
+    named(driver, "sawSafetyOk").click()
+
+
+def press(driver, key):
+    ActionChains(driver).send_keys(key).perform()
+
+
+def saw_moves(keys):
+    """The native moves for the keys, from a view just opened on a fresh count."""
+    moves = [["saw.follow"]]
+    for key in keys:
+        if key == Keys.HOME:
+            moves = [["saw.follow"], ["saw.next"]]
+        else:
+            moves.append([SAW_KEYS[key]])
+    return moves
+
+
+def assert_saw_shows(driver, saw):
+    for control, field in SAW_LINES.items():
+        assert named(driver, control).get_property("textContent") == saw[field], control
+    cautions = [li.get_property("textContent")
+                for li in named(driver, "sawCaution").find_elements(By.TAG_NAME, "li")]
+    assert cautions == (saw["cautions"] if saw["setUpPage"] else [])
+    last = not saw["setUpPage"] and saw["position"] == saw["count"] - 1
+    assert named(driver, "sawNext").text == ("Done" if last else "Next Pass")
+    assert named(driver, "sawNext").is_enabled() == (not saw["finished"])
+    assert named(driver, "sawBack").is_enabled() == (not (saw["setUpPage"] and saw["position"] == 0))
+
+
+def job_sawpass(driver):
+    return json.loads(driver.execute_script("return localStorage.getItem('arcwright.job')"))["sawPass"]
+
+
+# Keys pressed with the view open, and whether Done closed it.
+SAW_KEY_CASES = {
+    "set-up page first": ("plain cove", [], False),
+    "space, then enter": ("plain cove", [Keys.SPACE, Keys.ENTER], False),
+    "backspace to the set-up page and no further": (
+        "plain cove", [Keys.SPACE, Keys.SPACE, Keys.BACKSPACE, Keys.BACKSPACE, Keys.BACKSPACE], False),
+    "end is the last pass": ("plain cove", [Keys.END], False),
+    "home from the last pass": ("plain cove", [Keys.END, Keys.HOME], False),
+    "a clicked button and then space move twice": ("plain cove", ["click next", Keys.SPACE], False),
+    "cautions on the set-up page only": ("narrow board, deep passes", [Keys.SPACE], False),
+    "back from pass 1 shows the cautions": ("narrow board, deep passes", [Keys.SPACE, Keys.BACKSPACE], False),
+    "done on the last pass closes": ("plain cove", [Keys.END, Keys.SPACE], True),
+    "done of two passes": ("narrow board, deep passes", [Keys.ENTER, Keys.ENTER, Keys.ENTER], True),
+}
+
+
+@pytest.mark.parametrize("case", SAW_KEY_CASES)
+def test_saw_keys_move_as_the_native_view(driver, server, native, case):
+    plan, keys, closes = SAW_KEY_CASES[case]
+    moves = saw_moves(keys)
+    [expected] = native([plan_actions(plan) + moves])
+    saw = expected["saw"]
+    open_page(driver, server.address)
+    type_plan(driver, plan)
+    open_saw(driver)
+    for key in keys:
+        if key == "click next":
+            named(driver, "sawNext").click()
+        else:
+            press(driver, key)
+    assert named(driver, "sawPass").is_displayed() == (not closes)
+    assert job_sawpass(driver) == saw["position"]
+    if closes:
+        assert saw["finished"]
+        # Opened again, the view says every pass is made.
+        open_saw(driver)
+    assert_saw_shows(driver, saw)
+    press(driver, Keys.ESCAPE)
+    assert not named(driver, "sawPass").is_displayed()
+    assert console_errors(driver) == []
+
+
+# Keys pressed before the reload, and the moves that show the same count afterwards: the
+# view opens on the set-up page with no pass made, else on the pass the count stands at.
+SAW_RELOAD_CASES = {
+    "no pass made": ([Keys.SPACE], [["saw.follow"]]),
+    "two passes made": ([Keys.SPACE] * 3, [["saw.follow"]] + [["saw.next"]] * 3),
+    "every pass made": ([Keys.END, Keys.SPACE], [["saw.follow"]] + [["saw.next"]] * 9),
+}
+
+
+@pytest.mark.parametrize("case", SAW_RELOAD_CASES)
+def test_the_count_outlasts_a_reload(driver, server, native, case):
+    keys, again = SAW_RELOAD_CASES[case]
+    [expected] = native([plan_actions("plain cove") + again])
+    open_page(driver, server.address)
+    type_plan(driver, "plain cove")
+    open_saw(driver)
+    for key in keys:
+        press(driver, key)
+    driver.refresh()
+    open_page(driver, driver.current_url)
+    assert named(driver, "planCoveWidth").is_displayed()
+    assert not named(driver, "sawPass").is_displayed()
+    assert named(driver, "planCoveWidth").get_property("value") == "2 1/2"
+    open_saw(driver)
+    assert_saw_shows(driver, expected["saw"])
+    assert console_errors(driver) == []
+
+
+# The screen kept awake: the browser's own lock, none, one that refuses, and one that grants
+# and is let go when the view closes.
+WAKE_LOCKS = {
+    "missing": "delete Navigator.prototype.wakeLock;",
+    "refused": """Object.defineProperty(Navigator.prototype, 'wakeLock', {get: () => ({
+        request: () => Promise.reject(new DOMException('No', 'NotAllowedError'))})});""",
+    "granted": """window.wakeLocks = {asked: 0, released: 0};
+        Object.defineProperty(Navigator.prototype, 'wakeLock', {get: () => ({
+        request: () => { wakeLocks.asked += 1; return Promise.resolve({
+            released: false, addEventListener() {},
+            release() { wakeLocks.released += 1; return Promise.resolve(); }}); }})});""",
+    "the browser's own": "",
+}
+
+
+@pytest.mark.parametrize("lock", WAKE_LOCKS)
+def test_the_screen_kept_awake_or_the_view_says_not(driver, server, lock):
+    if WAKE_LOCKS[lock]:
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WAKE_LOCKS[lock]})
+    open_page(driver, server.address)
+    if lock == "the browser's own":
+        awake = driver.execute_async_script(
+            "const done = arguments[0];"
+            "if (!navigator.wakeLock) { done(false); return; }"
+            "navigator.wakeLock.request('screen').then((l) => l.release().then(() => done(true)),"
+            " () => done(false));")
+    else:
+        awake = lock == "granted"
+    type_plan(driver, "plain cove")
+    open_saw(driver)
+    line = named(driver, "sawWakeLock")
+    deadline = time.monotonic() + 5
+    while line.is_displayed() == awake and time.monotonic() < deadline:
+        time.sleep(0.05)
+    assert line.is_displayed() == (not awake)
+    assert "cannot keep the screen awake" in line.get_property("textContent")
+    if lock == "granted":
+        assert driver.execute_script("return wakeLocks") == {"asked": 1, "released": 0}
+        named(driver, "sawClose").click()
+        assert driver.execute_script("return wakeLocks") == {"asked": 1, "released": 1}
+    assert console_errors(driver) == []
+
+
+@pytest.mark.parametrize("boxes, enabled", [
+    ({}, False),
+    ({"coveWidth": "5", "coveDepth": "3.5", "boardWidth": "8", "boardThickness": "4"}, False),
+    (SAW_PLANS["plain cove"], True),
+])
+def test_at_the_saw_needs_passes(driver, server, boxes, enabled):
+    open_page(driver, server.address)
+    named(driver, "CommandPlan").click()
+    for box, text in boxes.items():
+        replace_text(named(driver, PLANNER_BOXES[box]), text)
+    assert named(driver, "planAtSaw").is_enabled() == enabled
+    assert console_errors(driver) == []
+
+
+def good_job(**changes):
+    job = {"format": "arcwright-job", "version": 1,
+           "boxes": {"coveWidth": "3", "coveDepth": "5/8", "boardWidth": "5", "boardThickness": "1",
+                     "bladeDiameter": "10 in.", "kerf": "1/8 in.", "passDepth": "1/16 in.",
+                     "coveOffset": "", "tilt": "", "maxHeight": ""},
+           "unit": "in", "lean": "toward", "sawPass": 3}
+    job.update(changes)
+    return json.dumps(job)
+
+
+# A job file and what the planner shows after it: the cove width it opens with (the one it
+# had when the file is refused), and the start of the sentence said in the status line
+# (None: the job opened).
+JOB_FILES = {
+    "a good job": (good_job(), "3", None),
+    "broken": ("{\"format\": \"arcwright-job\", ", "2 1/2", ""),
+    "saved by a newer version": (good_job(version=99), "2 1/2", "The job was saved by a newer"),
+    "not a job": ("<html></html>", "2 1/2", ""),
+    "over 1 MB": (good_job() + " " * (1024 * 1024), "2 1/2", "That file is over 1 MB"),
+}
+
+
+@pytest.mark.parametrize("case", JOB_FILES)
+def test_open_job_from_a_file(driver, server, browser_folder, native, case):
+    text, cove_width, said = JOB_FILES[case]
+    path = os.path.join(tempfile.mkdtemp(dir=browser_folder), "job.arcwright")
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
+    open_page(driver, server.address)
+    type_plan(driver, "plain cove")
+    status = named(driver, "planStatus")
+    before = status.text
+    driver.find_element(By.CSS_SELECTOR, 'input[type="file"]').send_keys(path)
+    deadline = time.monotonic() + 5
+    while (named(driver, "planCoveWidth").get_property("value") == "2 1/2") == (said is None) and (
+            status.text == before):
+        assert time.monotonic() < deadline, status.text
+        time.sleep(0.05)
+    assert named(driver, "planCoveWidth").get_property("value") == cove_width
+    if said is not None:
+        assert status.text.startswith(said) and status.text.endswith("."), status.text
+        assert status.text != before
+        assert named(driver, "planAtSaw").is_enabled()
+        assert job_sawpass(driver) == 0
+    else:
+        # The job's three passes made: the view opens on pass 4.
+        boxes = json.loads(text)["boxes"]
+        actions = [["plan.type", box, boxes[box]]
+                   for box in ("coveWidth", "coveDepth", "boardWidth", "boardThickness")]
+        [expected] = native([actions + [["saw.follow"]] + [["saw.next"]] * 4])
+        assert job_sawpass(driver) == 3
+        open_saw(driver)
+        assert_saw_shows(driver, expected["saw"])
+    assert console_errors(driver) == []
+
+
+def test_a_saved_job_opens_again(driver, server, browser_folder):
+    folder = tempfile.mkdtemp(dir=browser_folder)
+    driver.execute_cdp_cmd("Page.setDownloadBehavior", {"behavior": "allow", "downloadPath": folder})
+    open_page(driver, server.address)
+    type_plan(driver, "plain cove")
+    open_saw(driver)
+    for key in [Keys.SPACE] * 3:
+        press(driver, key)
+    press(driver, Keys.ESCAPE)
+    named(driver, "planSaveJob").click()
+    path = os.path.join(folder, "job.arcwright")
+    deadline = time.monotonic() + 10
+    while not os.path.exists(path):
+        assert time.monotonic() < deadline, os.listdir(folder)
+        time.sleep(0.05)
+    with open(path, encoding="utf-8") as f:
+        job = json.load(f)
+    assert job["sawPass"] == 2
+    assert job["boxes"]["coveWidth"] == "2 1/2"
+    driver.execute_script("localStorage.clear()")
+    open_page(driver, server.address + "#")
+    named(driver, "CommandPlan").click()
+    driver.find_element(By.CSS_SELECTOR, 'input[type="file"]').send_keys(path)
+    deadline = time.monotonic() + 5
+    while named(driver, "planCoveWidth").get_property("value") != "2 1/2":
+        assert time.monotonic() < deadline
+        time.sleep(0.05)
+    assert job_sawpass(driver) == 2
+    assert console_errors(driver) == []
+
+
+# The view at the saw on a phone and on a laptop: nothing sideways, nothing too small to hit.
+@pytest.mark.parametrize("width", [360, 1100])
+@pytest.mark.parametrize("keys", [[], [Keys.SPACE], [Keys.END]], ids=["set-up", "pass 1", "last pass"])
+def test_the_saw_view_fits(driver, server, width, keys):
+    driver.set_window_size(width, 800)
+    open_page(driver, server.address)
+    type_plan(driver, "narrow board, deep passes")
+    replace_text(named(driver, "planTilt"), "20")
+    open_saw(driver)
+    for key in keys:
+        press(driver, key)
+    sizes = driver.execute_script(
+        "const saw = document.getElementById('saw');"
+        "return [document.documentElement.scrollWidth, innerWidth, saw.scrollWidth, saw.clientWidth]")
+    assert sizes[0] <= sizes[1] and sizes[2] <= sizes[3], sizes
+    small = driver.execute_script(
+        "return [...document.querySelectorAll('#saw button')]"
+        ".filter(e => e.offsetParent && (e.offsetHeight < 44 || e.offsetWidth < 44))"
+        ".map(e => e.dataset.name)")
+    assert small == []
+    # The pass and the blade height stand larger than the planner's own type.
+    for control in ("sawPass", "sawHeight"):
+        size = driver.execute_script(
+            "return parseFloat(getComputedStyle(arguments[0]).fontSize)", named(driver, control))
+        assert size >= 25, control
+    assert console_errors(driver) == []

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Arcwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Starts the page: loads the core, shows the calculator and the planner, and keeps the
-// planner's job in the address and in the browser's storage.
+// Starts the page: loads the core, shows the calculator, the planner and the view at the
+// saw, and keeps the planner's job in the address and in the browser's storage.
 
 import { CalculatorView } from './calculator_view.js';
 import { PlannerView } from './planner_view.js';
+import { SawView } from './saw_view.js';
 
 function showTab(name) {
   for (const tab of document.querySelectorAll('[role="tab"]')) {
@@ -26,7 +27,8 @@ async function start() {
     return;
   }
   const calculator = new CalculatorView(core, document.getElementById('calculator'));
-  const planner = new PlannerView(core, document.getElementById('planner'), calculator);
+  const saw = new SawView(core, document.getElementById('saw'));
+  const planner = new PlannerView(core, document.getElementById('planner'), calculator, saw);
   for (const tab of document.querySelectorAll('[role="tab"]')) {
     tab.addEventListener('click', () => showTab(tab.dataset.tab));
   }

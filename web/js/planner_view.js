@@ -4,7 +4,9 @@
 // The planner: every box, inches or millimetres, the blade's lean, the fence angle, the
 // passes, where the fence goes and the two tape marks, the warnings and the cautions, all
 // in the core's words. The job stands in the page's address after "#", so a link or a
-// bookmark opens it again, and the last one is kept in the browser's storage.
+// bookmark opens it again, and the last one is kept in the browser's storage; with it the
+// count of passes made at the saw, so a reload in the middle of the cove goes on from there.
+// A job is saved to a file and opened from one too.
 
 // Each box: the core's name for it, the desktop's control and its caption.
 const BOXES = [
@@ -20,6 +22,9 @@ const BOXES = [
   ['maxHeight', 'planMaxHeight', 'Highest blade setting'],
 ];
 const STORAGE_KEY = 'arcwright.job';
+const JOB_FILE = 'job.arcwright';
+// A job is a few hundred bytes; anything this large is not one, and is not read.
+const LARGEST_JOB_FILE = 1024 * 1024;
 
 function make(tag, attributes = {}, text = '') {
   const node = document.createElement(tag);
@@ -32,12 +37,19 @@ function make(tag, attributes = {}, text = '') {
 const spoken = (length) => (length ? length.spoken : '');
 
 export class PlannerView {
-  constructor(core, root, calculator) {
+  // `saw`: the view at the saw (saw_view.js), which keeps the count through this plan.
+  constructor(core, root, calculator, saw) {
     this.model = new core.Planner();
     this.calculator = calculator;
+    this.saw = saw;
     this.root = root;
     this.controls = {};
     this.problem = '';
+    saw.onMove = () => this.keepJob();
+    saw.onClose = () => {
+      this.keepJob();
+      this.controls.atSaw.focus();
+    };
     this.build();
     this.render();
   }
@@ -86,6 +98,25 @@ export class PlannerView {
     choices.append(units, lean, take);
     form.append(choices);
 
+    const job = make('div', { class: 'job' });
+    const atSaw = make('button', { type: 'button', 'data-name': 'planAtSaw' }, 'At the Saw…');
+    atSaw.addEventListener('click', () => this.saw.open(this.model));
+    const save = make('button', { type: 'button', 'data-name': 'planSaveJob' }, 'Save Job…');
+    save.addEventListener('click', () => this.saveJob());
+    const open = make('button', { type: 'button', 'data-name': 'planOpenJob' }, 'Open Job…');
+    const file = make('input', { type: 'file', accept: '.arcwright,application/json',
+                                 'data-name': 'planJobFile', 'aria-label': 'Job file', hidden: '' });
+    open.addEventListener('click', () => file.click());
+    file.addEventListener('change', () => {
+      const [chosen] = file.files;
+      // Cleared, so that the same file chosen again opens again.
+      file.value = '';
+      if (chosen) this.openJobFile(chosen);
+    });
+    job.append(atSaw, save, open, file);
+    form.append(job);
+    this.controls.atSaw = atSaw;
+
     const results = make('section', { class: 'results', 'aria-label': 'The plan' });
     this.controls.status = make('p', { 'data-name': 'planStatus', role: 'status', 'aria-live': 'polite' });
     this.controls.angle = make('p', { 'data-name': 'planAngle', class: 'angle' });
@@ -110,13 +141,15 @@ export class PlannerView {
 
   changed() {
     this.problem = '';
+    // A changed plan starts the count at the saw over; the same plan keeps it.
+    this.saw.follow(this.model);
     this.render();
     this.keepJob();
   }
 
   // The job in the address, without a new history entry per keystroke, and in storage.
   keepJob() {
-    const text = this.model.jobText(0);
+    const text = this.model.jobText(this.saw.passesMade());
     history.replaceState(null, '', `#${encodeURIComponent(text)}`);
     try {
       localStorage.setItem(STORAGE_KEY, text);
@@ -141,8 +174,48 @@ export class PlannerView {
         text = '';
       }
     }
-    if (text) this.problem = this.model.openJob(text);
+    if (text) this.opened(this.model.openJob(text));
     this.render();
+  }
+
+  // After a job was opened or refused: the count at the saw goes on from the job's pass.
+  opened(problem) {
+    this.problem = problem;
+    if (problem) return;
+    this.saw.follow(this.model);
+    this.saw.resumeAt(this.model.jobSawPass());
+  }
+
+  saveJob() {
+    const blob = new Blob([this.model.jobText(this.saw.passesMade())], { type: 'application/json' });
+    const address = URL.createObjectURL(blob);
+    const link = make('a', { href: address, download: JOB_FILE });
+    link.hidden = true;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    // The download has its own copy once it starts.
+    setTimeout(() => URL.revokeObjectURL(address), 0);
+  }
+
+  // A job from a file: opened, or refused in a sentence with the planner as it was.
+  async openJobFile(file) {
+    if (file.size > LARGEST_JOB_FILE) {
+      this.problem = 'That file is over 1 MB, far too large to be an Arcwright job; it was not opened.';
+      this.render();
+      return;
+    }
+    let text;
+    try {
+      text = await file.text();
+    } catch {
+      this.problem = 'That file could not be read; the planner keeps what it had.';
+      this.render();
+      return;
+    }
+    this.opened(this.model.openJob(text));
+    this.render();
+    if (!this.problem) this.keepJob();
   }
 
   render() {
@@ -167,6 +240,7 @@ export class PlannerView {
     c.markSquare.textContent = fence.squareMark ? `Tape mark square to the blade: ${spoken(fence.squareMark)}` : '';
     c.warning.textContent = state.warnings.join(' ');
     c.caution.replaceChildren(...state.cautions.map((text) => make('li', {}, text)));
+    c.atSaw.disabled = plan.passes.length === 0;
     c.passes.replaceChildren(...plan.passes.map((pass) => {
       const row = make('tr');
       row.append(make('td', {}, String(pass.number)), make('td', {}, spoken(pass.bladeHeight)),
