@@ -11,7 +11,7 @@ namespace arcwright {
 
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kFormat = "arcwright-job";
 

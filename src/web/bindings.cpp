@@ -37,9 +37,6 @@ EMSCRIPTEN_BINDINGS(arcwright) {
         .function("refreshReadouts", &WebCalculator::refreshReadouts)
         .function("state", &WebCalculator::state)
         .function("shown", &WebCalculator::shown)
-        .function("drawing", optional_override([](const WebCalculator& c, const std::string& n) {
-                      return c.drawing(n);
-                  }))
         .function("drawingSvg",
                   optional_override([](const WebCalculator& c, const std::string& n, int width,
                                        int height) { return c.drawingSvg(n, width, height); }))
@@ -58,6 +55,7 @@ EMSCRIPTEN_BINDINGS(arcwright) {
         .function("openJob", optional_override(
                                  [](WebPlanner& p, const std::string& t) { return p.openJob(t); }))
         .function("jobSawPass", &WebPlanner::jobSawPass)
+        .function("pages", &WebPlanner::pages)
         .function("state", &WebPlanner::state);
 
     class_<WebSaw>("Saw")

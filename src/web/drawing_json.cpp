@@ -3,18 +3,15 @@
 
 #include "web/drawing_json.h"
 
-#include <cstdio>
+#include "web/hex_colour.h"
 
 namespace arcwright::web {
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
 
 Json colourJson(const std::optional<Rgb>& colour) {
-    if (!colour) return nullptr;
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", colour->r, colour->g, colour->b);
-    return hex;
+    return colour ? Json(hexColour(*colour)) : Json(nullptr);
 }
 
 }  // namespace

@@ -13,6 +13,6 @@
 
 namespace arcwright::web {
 
-nlohmann::json drawingJson(const DisplayList& drawing);
+nlohmann::ordered_json drawingJson(const DisplayList& drawing);
 
 }  // namespace arcwright::web

@@ -8,6 +8,8 @@
 #include <numbers>
 #include <optional>
 
+#include "web/hex_colour.h"
+
 namespace arcwright::web {
 namespace {
 
@@ -16,10 +18,7 @@ constexpr double kBorder = 2.0;
 constexpr double kLargestRadius = 1e5;
 
 std::string colourText(const std::optional<Rgb>& colour) {
-    if (!colour) return "currentColor";
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", colour->r, colour->g, colour->b);
-    return hex;
+    return colour ? hexColour(*colour) : "currentColor";
 }
 
 // A pixel coordinate to two places; a coordinate past any picture is clamped, so the

@@ -4,16 +4,16 @@
 #include "web/recorded_pages.h"
 
 #include <cmath>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "print/planned_pages.h"
 #include "print/sheet_printer.h"
+#include "web/hex_colour.h"
 
 namespace arcwright::web {
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
 
 // A text's line, as a page moves down after a line break: the face's usual line spacing.
 constexpr double kLineSpacing = 1.15;
@@ -64,11 +64,7 @@ class RecordingPrinter final : public SheetPrinter {
     bool endDocument() override { return true; }
     void drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) override {
         Json item = {{"line", {rounded(x1), rounded(y1), rounded(x2), rounded(y2)}}};
-        if (colour) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "#%02x%02x%02x", colour->r, colour->g, colour->b);
-            item["colour"] = hex;
-        }
+        if (colour) item["colour"] = hexColour(*colour);
         pages_.back().push_back(item);
     }
 

@@ -14,7 +14,7 @@
 namespace arcwright::web {
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
 
 struct InputName {
     std::string_view name;
@@ -174,13 +174,6 @@ std::string WebCalculator::shown() {
     changedViews_.reset();
     doc["changedDrawings"] = changed;
     return doc.dump();
-}
-
-std::string WebCalculator::drawing(std::string_view name) const {
-    for (const ViewName& v : kViews) {
-        if (v.name == name) return drawingJson(calculator_.view(v.view)).dump();
-    }
-    return "null";
 }
 
 std::string WebCalculator::drawingSvg(std::string_view name, int width, int height) const {

@@ -44,8 +44,6 @@ class WebCalculator {
     // What a page redraws after an event: the state without the drawings, with the names of
     // the drawings that changed since the last call ("changedDrawings"), which it forgets.
     std::string shown();
-    // One drawing, "section", "plan" or "iso", as JSON; null for another name.
-    std::string drawing(std::string_view name) const;
     // One drawing as SVG markup for a picture of `width` by `height` pixels; empty for
     // another name.
     std::string drawingSvg(std::string_view name, int width, int height) const;

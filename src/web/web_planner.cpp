@@ -17,7 +17,7 @@
 namespace arcwright::web {
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;
 
 std::optional<PlanBox> boxNamed(std::string_view name) {
     for (const JobBoxKey& entry : kJobBoxKeys) {

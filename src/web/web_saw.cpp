@@ -56,7 +56,7 @@ bool WebSaw::last() {
 }
 
 std::string WebSaw::state() const {
-    using Json = nlohmann::json;
+    using Json = nlohmann::ordered_json;
     const PassSteps& steps = session_.steps();
     // Every outline is drawn in the browser's view: no note about outlines left out.
     constexpr int kEveryOutline = 1;
