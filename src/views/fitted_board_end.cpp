@@ -81,4 +81,15 @@ void drawPlannedBoardEnd(Canvas& canvas, double boardWidth, double boardThicknes
     drawBoardEnd(canvas, fittedPlace(boardWidth, boardThickness, points), look);
 }
 
+void drawPlannerBoardEnd(Canvas& canvas, const PlannerModel& model, const FittedSurface& surface,
+                         const BoardEndColours& colours) {
+    if (model.firstUnreadable()) return;
+    const PlanRequest& r = model.request();
+    drawPlannedBoardEnd(canvas, r.boardWidth, r.boardThickness,
+                        model.result().hasAngle ? placedOnBoard(model.outlineAt(r.coveDepth),
+                                                                model.placement(), r.boardWidth)
+                                                : std::vector<BoardEndPoint>{},
+                        surface, colours);
+}
+
 }  // namespace arcwright

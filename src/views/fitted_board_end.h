@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "plan/cove_outline.h"
+#include "plan/planner_model.h"
 #include "views/board_end.h"
 #include "views/canvas.h"
 
@@ -50,6 +51,11 @@ BoardEndPlace fittedPlace(double boardWidth, double boardThickness,
 // the cove cut out of it. Nothing without a board or a surface.
 void drawPlannedBoardEnd(Canvas& canvas, double boardWidth, double boardThickness,
                          const std::vector<BoardEndPoint>& cove, const FittedSurface& surface,
+                         const BoardEndColours& colours);
+
+// The planner's board end: the board as typed with the planned cove in its place, once every
+// box reads; the board alone while the plan has no fence angle.
+void drawPlannerBoardEnd(Canvas& canvas, const PlannerModel& model, const FittedSurface& surface,
                          const BoardEndColours& colours);
 
 }  // namespace arcwright

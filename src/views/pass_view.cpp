@@ -98,4 +98,8 @@ OutlinePick drawPasses(Canvas& canvas, const PassSteps& steps, const PassSurface
     return pick;
 }
 
+int passLinePixels(double width, double height) {
+    return std::max(1, static_cast<int>(std::lround(std::min(width, height) / 90.0)));
+}
+
 }  // namespace arcwright

@@ -29,6 +29,10 @@ struct PassSurface {
     int linePixels = 1;
 };
 
+// How wide the outlines are on a surface of this many pixels: about a ninetieth of its
+// smaller side, so that they read from the saw on a large screen and stay fine on a small one.
+int passLinePixels(double width, double height);
+
 // Clears the canvas and draws the table, the board and the outlines outlinesToDraw picks;
 // nothing while the plan cannot be cut (no passes) or without a board or a surface.
 // Returns the pick, so that a view can say when not every pass is drawn.

@@ -56,6 +56,7 @@ EMSCRIPTEN_BINDINGS(arcwright) {
                                  [](WebPlanner& p, const std::string& t) { return p.openJob(t); }))
         .function("jobSawPass", &WebPlanner::jobSawPass)
         .function("pages", &WebPlanner::pages)
+        .function("boardEndSvg", &WebPlanner::boardEndSvg)
         .function("state", &WebPlanner::state);
 
     class_<WebSaw>("Saw")
@@ -67,5 +68,6 @@ EMSCRIPTEN_BINDINGS(arcwright) {
         .function("last", &WebSaw::last)
         .function("resumeAt", &WebSaw::resumeAt)
         .function("passesMade", &WebSaw::passesMade)
-        .function("state", &WebSaw::state);
+        .function("state", &WebSaw::state)
+        .function("drawingSvg", &WebSaw::drawingSvg);
 }

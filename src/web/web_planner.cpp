@@ -11,6 +11,10 @@
 #include "plan/length_text.h"
 #include "plan/plan_words.h"
 #include "plan/planner_words.h"
+#include "views/display_list.h"
+#include "views/fitted_board_end.h"
+#include "web/drawing_colours.h"
+#include "web/drawing_svg.h"
 #include "web/recorded_pages.h"
 #include "web/web_calculator.h"
 
@@ -80,6 +84,12 @@ void WebPlanner::takeSetup(const WebCalculator& calculator) {
 
 std::string WebPlanner::pages(double width, double height) const {
     return recordedPages(model_, width, height);
+}
+
+std::string WebPlanner::boardEndSvg(int width, int height) const {
+    DisplayList drawing;
+    drawPlannerBoardEnd(drawing, model_, {double(width), double(height), 1}, kBoardEndColours);
+    return drawingSvg(drawing, width, height);
 }
 
 std::string WebPlanner::jobText(int sawPass) const {

@@ -43,6 +43,9 @@ class WebPlanner {
     // The fence template and the plan of the saw table as printed on paper whose printable
     // area is `width` by `height` points (recorded_pages.h).
     std::string pages(double width, double height) const;
+    // The board end with the planned cove, as SVG elements for a picture of `width` by
+    // `height` pixels (drawing_svg.h).
+    std::string boardEndSvg(int width, int height) const;
 
     const PlannerModel& model() const { return model_; }
 

@@ -6,6 +6,10 @@
 #include <nlohmann/json.hpp>
 
 #include "plan/saw_words.h"
+#include "views/display_list.h"
+#include "views/pass_view.h"
+#include "web/drawing_colours.h"
+#include "web/drawing_svg.h"
 #include "web/web_planner.h"
 
 namespace arcwright::web {
@@ -75,6 +79,13 @@ std::string WebSaw::state() const {
                 {"spoken", texts.spoken}, {"footer", english(session_.footer())},
                 {"cautions", cautions}}
         .dump();
+}
+
+std::string WebSaw::drawingSvg(int width, int height) const {
+    DisplayList drawing;
+    drawPasses(drawing, session_.steps(),
+               {double(width), double(height), passLinePixels(width, height)}, kPassColours);
+    return web::drawingSvg(drawing, width, height);
 }
 
 }  // namespace arcwright::web

@@ -32,6 +32,9 @@ class WebSaw {
 
     // The page in hand: its lines, the footer and the cautions, as JSON.
     std::string state() const;
+    // The board end at the saw with every pass's outline, the pass in hand in red, as SVG
+    // elements for a picture of `width` by `height` pixels (drawing_svg.h).
+    std::string drawingSvg(int width, int height) const;
 
   private:
     SawSession session_;

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Nothing the module hands out is left behind: after a warm-up, 10,000 keystrokes through
-// the calculator and the planner (every hundredth read back as its state), and a thousand calculators
-// and planners made and freed, leave the module's memory where it was.
+// the calculator and the planner (every hundredth read back as its state, its drawings and
+// its printed pages), and a thousand calculators, planners and saw views made and freed,
+// leave the module's memory where it was.
 //
 //   node heap.js MODULE.js
 
@@ -23,7 +24,9 @@ function keystrokes(core, count) {
       calculator.type(['bladeHeight', 'angle', 'boardThickness', 'boardWidth'][i % 4], text);
       planner.type(['coveWidth', 'coveDepth', 'boardWidth', 'boardThickness'][i % 4], text);
       if (i % 50 === 0) planner.chooseUnit(i % 100 === 0 ? 'mm' : 'in');
-      if (i % 100 === 0 && (calculator.state().length === 0 || planner.state().length === 0)) {
+      if (i % 100 === 0 && (calculator.state().length === 0 || planner.state().length === 0 ||
+                            planner.pages(540, 720).length === 0 ||
+                            planner.boardEndSvg(320, 160) === undefined)) {
         throw new Error('an empty state');
       }
     }
@@ -39,8 +42,13 @@ function madeAndFreed(core, count) {
     const planner = new core.Planner();
     planner.takeSetup(calculator);
     planner.openJob(planner.jobText(i));
+    const saw = new core.Saw();
+    saw.follow(planner);
+    saw.next();
+    saw.drawingSvg(480, 240);
     calculator.delete();
     planner.delete();
+    saw.delete();
   }
 }
 

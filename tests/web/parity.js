@@ -62,6 +62,15 @@ ArcwrightCore().then((core) => {
       for (const action of row.actions) play(action, calculator, planner, saw);
       const states = [['calculator', calculator.state()], ['planner', planner.state()],
                       ['saw', saw.state()]];
+      // The drawings and the printed pages, where the table holds them (parity_table.cpp).
+      if ('boardEnd' in row) {
+        states.push(['boardEnd', planner.boardEndSvg(320, 160)],
+                    ['sawDrawing', saw.drawingSvg(480, 240)]);
+      }
+      if ('pages' in row) {
+        const paper = [[540, 720], [559.28, 805.89]][Math.floor(index / 8) % 2];
+        states.push(['pages', planner.pages(paper[0], paper[1])]);
+      }
       for (const [name, state] of states) {
         if (state !== row[name]) {
           failed++;

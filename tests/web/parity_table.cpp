@@ -8,8 +8,10 @@
 //   web_parity_table FILE [COUNT]
 //   web_parity_table --play     one set-up's actions per line on stdin, its states out
 //
-// One JSON line per set-up: {"actions": [...], "calculator": STATE, "planner": STATE}, the
-// states being the JSON texts of WebCalculator::state() and WebPlanner::state().
+// One JSON line per set-up: {"actions": [...], "calculator": STATE, "planner": STATE, "saw":
+// STATE}, the states being the JSON texts of the three objects' state(); a planner's set-up
+// adds its board end and the saw's drawing as SVG ("boardEnd", "sawDrawing"), and every
+// fourth one its printed pages ("pages", on Letter or A4 by turns).
 
 #include <cstdio>
 #include <cstdlib>
@@ -221,6 +223,8 @@ int main(int argc, char** argv) {
     }
     const int count = argc > 2 ? std::atoi(argv[2]) : 1200;
     std::ofstream out(argv[1]);
+    // Printable areas in points: Letter and A4 less half an inch all round.
+    constexpr double kPapers[2][2] = {{540, 720}, {559.28, 805.89}};
     Generator generator(20261210);
     for (int i = 0; i < count; ++i) {
         const Json actions = generator.setup(i);
@@ -232,6 +236,14 @@ int main(int argc, char** argv) {
                     {"calculator", calculator.state()},
                     {"planner", planner.state()},
                     {"saw", saw.state()}};
+        if (i % 2 == 1) {
+            row["boardEnd"] = planner.boardEndSvg(320, 160);
+            row["sawDrawing"] = saw.drawingSvg(480, 240);
+        }
+        if (i % 8 == 1) {
+            const double* paper = kPapers[(i / 8) % 2];
+            row["pages"] = planner.pages(paper[0], paper[1]);
+        }
         out << row.dump() << '\n';
     }
     return out ? 0 : 1;

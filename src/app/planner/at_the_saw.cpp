@@ -403,10 +403,10 @@ void AtTheSaw::showEvent(QShowEvent* event) {
 
 void AtTheSaw::redraw() {
     const QRect inner = drawing_->innerRect();
-    const int linePixels =
-        std::max(1, static_cast<int>(std::lround(std::min(inner.width(), inner.height()) / 90.0)));
-    drawPasses(board_, session_.steps(),
-               {double(inner.width()), double(inner.height()), linePixels}, passColours());
+    const double width = inner.width();
+    const double height = inner.height();
+    drawPasses(board_, session_.steps(), {width, height, passLinePixels(width, height)},
+               passColours());
     drawing_->show(&board_);
 }
 

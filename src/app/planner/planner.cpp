@@ -124,15 +124,8 @@ void Planner::fitToContent() {
 }
 
 void Planner::drawBoardEnd(Canvas& canvas, double width, double height) const {
-    if (!planShown()) return;
-    const PlanRequest& r = model_.request();
-    const PlanResult& result = model_.result();
-    drawPlannedBoardEnd(
-        canvas, r.boardWidth, r.boardThickness,
-        result.hasAngle
-            ? placedOnBoard(model_.outlineAt(r.coveDepth), model_.placement(), r.boardWidth)
-            : std::vector<BoardEndPoint>{},
-        {width, height, 1},
+    drawPlannerBoardEnd(
+        canvas, model_, {width, height, 1},
         {look::rgb(look::kPaleYellow), look::rgb(look::kBrown), look::rgb(look::kTeal)});
 }
 
