@@ -130,8 +130,16 @@ TileGrid tileGrid(const PlanDrawing& drawing, double width, double height) {
             least = std::min(least, share);
         }
         const double offCentre = std::hypot(a - across.slack / 2.0, d - down.slack / 2.0);
-        return Score{std::min(clear, kCrossClear),      least >= kRealShare,           -sheets,
-                     std::round(least * 100.0) / 100.0, std::min(clear, kCentreClear), -offCentre};
+        // Lengths to a hundredth of a point: places that are equally good on paper score
+        // the same on every machine, whatever the last digit its sine gives, and the first
+        // of them is kept.
+        const auto hundredths = [](double v) { return std::round(v * 100.0) / 100.0; };
+        return Score{hundredths(std::min(clear, kCrossClear)),
+                     least >= kRealShare,
+                     -sheets,
+                     hundredths(least),
+                     hundredths(std::min(clear, kCentreClear)),
+                     -hundredths(offCentre)};
     };
     Score best = score(grid.leadAcross, grid.leadDown);
     for (int i = 0; i <= across.tries(); ++i) {
