@@ -101,3 +101,80 @@ def native():
         return [{k: json.loads(v) for k, v in json.loads(line).items()}
                 for line in out.splitlines()]
     return play
+
+
+class PrintedPdf:
+    """A PDF the browser printed, read with poppler's tools: its pages' sizes and texts, and
+    each page rendered in grey."""
+
+    def __init__(self, path):
+        self.path = path
+
+    def _run(self, *command):
+        return subprocess.run(command, capture_output=True, check=True).stdout
+
+    def page_sizes(self):
+        """(width, height) of every page, in points."""
+        info = self._run("pdfinfo", "-f", "1", "-l", "9999", self.path).decode()
+        sizes = []
+        for line in info.splitlines():
+            words = line.split()
+            if len(words) > 5 and words[0] == "Page" and words[1].isdigit() and words[2] == "size:":
+                sizes.append((float(words[3]), float(words[5])))
+        return sizes
+
+    def page_texts(self):
+        text = self._run("pdftotext", "-enc", "UTF-8", self.path, "-").decode()
+        return text.split("\f")[:-1]
+
+    def grey_page(self, number, dpi):
+        """Page `number` (from 1) at `dpi`, as (width, height, rows of grey bytes)."""
+        data = self._run("pdftoppm", "-r", str(dpi), "-gray", "-f", str(number), "-l", str(number),
+                         self.path)
+        # A binary PGM: "P5", width, height, the largest value, one whitespace, the pixels.
+        fields, at = [], 0
+        while len(fields) < 4:
+            while data[at:at + 1].isspace():
+                at += 1
+            end = at
+            while not data[end:end + 1].isspace():
+                end += 1
+            fields.append(data[at:end])
+            at = end
+        width, height = int(fields[1]), int(fields[2])
+        pixels = data[at + 1:]
+        return width, height, [pixels[r * width:(r + 1) * width] for r in range(height)]
+
+    @staticmethod
+    def longest_dark_run(rows, darker_than=128):
+        """The longest run of pixels darker than `darker_than` along any of the rows."""
+        ink = bytes(1 if v < darker_than else 0 for v in range(256))
+        longest = 0
+        for row in rows:
+            marked = row.translate(ink)
+            at = marked.find(1)
+            while at >= 0:
+                end = marked.find(0, at)
+                end = len(marked) if end < 0 else end
+                longest = max(longest, end - at)
+                at = marked.find(1, end)
+        return longest
+
+
+@pytest.fixture()
+def printed_pdf():
+    """Where a test's printed PDF goes (the build folder's TMPDIR), and a reader for it; the
+    folder goes with the test."""
+    for tool in ("pdfinfo", "pdftotext", "pdftoppm"):
+        if not shutil.which(tool):
+            pytest.skip(f"{tool} is missing (poppler-utils has it)")
+    folder = tempfile.mkdtemp(prefix="arcwright-print-")
+
+    def write(data, name="template.pdf"):
+        path = os.path.join(folder, name)
+        with open(path, "wb") as f:
+            f.write(data)
+        return PrintedPdf(path)
+    yield write
+    shutil.rmtree(folder, ignore_errors=True)
+

@@ -5,8 +5,10 @@ texts the native core shows for the same typing; a job's link opens it again; br
 and hostile pastes get a sentence, never an exception; it fits a 360 px phone; and after the
 first visit it opens with the server stopped. At the saw, the keys move the count as the
 native view does, the count outlasts a reload and goes into a saved job, and the view says
-when the screen cannot be kept awake."""
+when the screen cannot be kept awake. The template prints full size on Letter and A4, checked
+with a rule on the printed PDF."""
 
+import base64
 import json
 import os
 import tempfile
@@ -564,4 +566,154 @@ def test_the_saw_view_fits(driver, server, width, keys):
         size = driver.execute_script(
             "return parseFloat(getComputedStyle(arguments[0]).fontSize)", named(driver, control))
         assert size >= 25, control
+    assert console_errors(driver) == []
+
+
+# Printing the template. The paper in points, as the PDF must have it, and the printable area
+# the page asks the core to lay out: half an inch all round, less a 40 pt strip at the foot
+# for the 100 mm check line.
+PAPER_POINTS = {"letter": (612, 792), "a4": (595.28, 841.89)}
+PRINT_MARGIN = 36
+PRINT_STRIP = 40
+PRINT_DPI = 254  # ten pixels to the millimetre
+PRINT_PLANS = {
+    "upright": SAW_PLANS["plain cove"],
+    "tilted": {"coveWidth": "3", "coveDepth": "5/8", "boardWidth": "5", "boardThickness": "1",
+               "tilt": "30"},
+}
+CHECK_SENTENCE = ("Print at 100 % (“Actual size”), not “Fit to page”: the line above must "
+                  "measure 100 mm.")
+
+
+def core_pages(driver, boxes, width, height):
+    """The pages the core composes for the boxes, from a module of its own in the page."""
+    return json.loads(driver.execute_async_script(
+        "const [boxes, width, height, done] = arguments;"
+        "ArcwrightCore().then((core) => { const p = new core.Planner();"
+        " for (const [box, text] of Object.entries(boxes)) p.type(box, text);"
+        " const pages = p.pages(width, height); p.delete(); done(pages); });",
+        boxes, width, height))
+
+
+def longest_horizontal_line(items):
+    """The longest horizontal stroke on a page, in points: lines on one row that touch are
+    one stroke on paper."""
+    rows = {}
+    for item in items:
+        if "line" in item and abs(item["line"][1] - item["line"][3]) < 0.01:
+            x1, _, x2, _ = item["line"]
+            rows.setdefault(round(item["line"][1], 1), []).append(sorted((x1, x2)))
+    longest = 0
+    for spans in rows.values():
+        spans.sort()
+        start, end = spans[0]
+        for a, b in spans[1:] + [[float("inf"), float("inf")]]:
+            if a > end + 0.5:
+                longest = max(longest, end - start)
+                start, end = a, b
+            else:
+                end = max(end, b)
+    return longest
+
+
+def print_template(driver, paper):
+    """Chooses the paper and prints, with the browser's print dialog kept shut; the number
+    of times the page asked for the dialog."""
+    Select = pytest.importorskip("selenium.webdriver.support.ui").Select
+    Select(named(driver, "planPaper")).select_by_value(paper)
+    driver.execute_script("window.dialogs = 0; window.print = () => { window.dialogs += 1; };")
+    named(driver, "planPrint").click()
+    return driver.execute_script("return window.dialogs")
+
+
+@pytest.mark.parametrize("paper", PAPER_POINTS)
+@pytest.mark.parametrize("plan", PRINT_PLANS)
+def test_the_template_prints_full_size(driver, server, printed_pdf, paper, plan):
+    boxes = PRINT_PLANS[plan]
+    open_page(driver, server.address)
+    named(driver, "CommandPlan").click()
+    for box, text in boxes.items():
+        replace_text(named(driver, PLANNER_BOXES[box]), text)
+    assert print_template(driver, paper) == 1
+    pdf = printed_pdf(base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {
+        "preferCSSPageSize": True, "scale": 1, "printBackground": True})["data"]))
+    width, height = PAPER_POINTS[paper]
+    core = core_pages(driver, boxes, width - 2 * PRINT_MARGIN, height - 2 * PRINT_MARGIN - PRINT_STRIP)
+    assert core["printed"]
+    # The set-up page and the plan of the saw table tiled over several sheets.
+    assert len(core["pages"]) >= 4
+    sizes = pdf.page_sizes()
+    assert len(sizes) == len(core["pages"])
+    for size in sizes:
+        assert abs(size[0] - width) <= 1 and abs(size[1] - height) <= 1, size
+
+    texts = pdf.page_texts()
+    assert len(texts) == len(sizes)
+    for number, text in enumerate(texts):
+        flat = " ".join(text.split())
+        assert CHECK_SENTENCE in flat, number
+        assert "Cove set-up template" in flat if number == 0 else (
+            "each square must measure what is written in it" in flat), number
+        for other in ("Plan a Cove", "Take the Calculator", "Save Job", "Print Template"):
+            assert other not in flat, (number, other)
+
+    mm = PRINT_DPI / 25.4
+    for number, page in enumerate(core["pages"]):
+        columns, rows, grey = pdf.grey_page(number + 1, PRINT_DPI)
+        # The check line, under the drawing: 100 mm to half a millimetre.
+        strip_top = rows - round((PRINT_MARGIN + PRINT_STRIP) / 72 * PRINT_DPI)
+        check = pdf.longest_dark_run(grey[strip_top + round(2 * mm):])
+        assert abs(check - 100 * mm) <= 5, (number, check)
+        # The drawing at the core's scale: its longest horizontal stroke as long on paper.
+        drawing = grey[round(PRINT_MARGIN / 72 * PRINT_DPI):strip_top]
+        stroke = pdf.longest_dark_run(drawing, darker_than=192)
+        expected = longest_horizontal_line(page["items"]) / 72 * PRINT_DPI
+        assert abs(stroke - expected) <= 5, (number, stroke, expected)
+    assert console_errors(driver) == []
+
+
+# The template's button follows the plan: no plan, one the saw cannot cut, one it can.
+@pytest.mark.parametrize("boxes, enabled", [
+    ({}, False),
+    ({"coveWidth": "5", "coveDepth": "3.5", "boardWidth": "8", "boardThickness": "4"}, False),
+    ({"coveWidth": "1", "coveDepth": "1/4", "boardWidth": "2", "boardThickness": "1",
+      "bladeDiameter": "4"}, False),
+    (SAW_PLANS["plain cove"], True),
+])
+def test_print_needs_a_plan(driver, server, boxes, enabled):
+    open_page(driver, server.address)
+    named(driver, "CommandPlan").click()
+    for box, text in boxes.items():
+        replace_text(named(driver, PLANNER_BOXES[box]), text)
+    assert named(driver, "planPrint").is_enabled() == enabled
+    if enabled:
+        assert print_template(driver, "a4") == 1
+        sheets = driver.find_elements(By.CSS_SELECTOR, ".print-sheet")
+        assert sheets and not sheets[0].is_displayed()
+        # The dialog closed, the page is as it was.
+        driver.execute_script("window.dispatchEvent(new Event('afterprint'))")
+        assert driver.find_elements(By.CSS_SELECTOR, ".print-sheet, style[data-name='planPrintPage']") == []
+        assert named(driver, "planCoveWidth").get_property("value") == "2 1/2"
+    assert console_errors(driver) == []
+
+
+# The paper from the browser's language, unless one was chosen before.
+@pytest.mark.parametrize("language, paper", [
+    ("en-US", "letter"), ("en-CA", "letter"), ("fr-CA", "letter"), ("es-MX", "letter"),
+    ("en", "letter"), ("en-GB", "a4"), ("de-DE", "a4"), ("es", "a4"), ("pt-BR", "a4"),
+    ("zz-garbage!", "a4"),
+])
+def test_the_paper_follows_the_language(driver, server, language, paper):
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+        "source": "Object.defineProperty(Navigator.prototype, 'language', {get: () => %s});"
+                  % json.dumps(language)})
+    open_page(driver, server.address)
+    named(driver, "CommandPlan").click()
+    assert named(driver, "planPaper").get_property("value") == paper
+    other = "a4" if paper == "letter" else "letter"
+    Select = pytest.importorskip("selenium.webdriver.support.ui").Select
+    Select(named(driver, "planPaper")).select_by_value(other)
+    driver.refresh()
+    open_page(driver, driver.current_url)
+    assert named(driver, "planPaper").get_property("value") == other
     assert console_errors(driver) == []

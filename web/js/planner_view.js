@@ -8,6 +8,8 @@
 // count of passes made at the saw, so a reload in the middle of the cove goes on from there.
 // A job is saved to a file and opened from one too.
 
+import { PrintView } from './print_view.js';
+
 // Each box: the core's name for it, the desktop's control and its caption.
 const BOXES = [
   ['coveWidth', 'planCoveWidth', 'Cove width'],
@@ -113,7 +115,8 @@ export class PlannerView {
       file.value = '';
       if (chosen) this.openJobFile(chosen);
     });
-    job.append(atSaw, save, open, file);
+    this.printing = new PrintView(this.model);
+    job.append(atSaw, save, open, file, ...this.printing.controls);
     form.append(job);
     this.controls.atSaw = atSaw;
 
@@ -241,6 +244,7 @@ export class PlannerView {
     c.warning.textContent = state.warnings.join(' ');
     c.caution.replaceChildren(...state.cautions.map((text) => make('li', {}, text)));
     c.atSaw.disabled = plan.passes.length === 0;
+    this.printing.render(state.usable);
     c.passes.replaceChildren(...plan.passes.map((pass) => {
       const row = make('tr');
       row.append(make('td', {}, String(pass.number)), make('td', {}, spoken(pass.bladeHeight)),
