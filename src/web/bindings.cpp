@@ -57,7 +57,8 @@ EMSCRIPTEN_BINDINGS(arcwright) {
         .function("jobSawPass", &WebPlanner::jobSawPass)
         .function("pages", &WebPlanner::pages)
         .function("boardEndSvg", &WebPlanner::boardEndSvg)
-        .function("state", &WebPlanner::state);
+        .function("state", &WebPlanner::state)
+        .class_function("boxNames", &WebPlanner::boxNames);
 
     class_<WebSaw>("Saw")
         .constructor<>()

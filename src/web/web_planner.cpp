@@ -104,6 +104,14 @@ std::string WebPlanner::openJob(std::string_view text) {
     return "";
 }
 
+std::string WebPlanner::boxNames() {
+    Json names = Json::object();
+    for (const JobBoxKey& entry : kJobBoxKeys) {
+        names[std::string(entry.key)] = english(boxName(entry.box));
+    }
+    return names.dump();
+}
+
 std::string WebPlanner::state() const {
     const PlannerModel& m = model_;
     const LengthUnit unit = m.unit();

@@ -38,6 +38,10 @@ class WebPlanner {
     // The pass at the saw the last job opened had reached.
     int jobSawPass() const { return jobSawPass_; }
 
+    // What the planner calls each box, as its sentences name it: {"coveWidth": "Cove
+    // width", …}, by the job's keys.
+    static std::string boxNames();
+
     // Everything the planner shows, as JSON.
     std::string state() const;
     // The fence template and the plan of the saw table as printed on paper whose printable
