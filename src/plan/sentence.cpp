@@ -5,6 +5,16 @@
 
 namespace arcwright {
 
+// As a defaulted comparison would: the texts by address (each is one literal), the
+// arguments in turn.
+bool SentenceArg::operator==(const SentenceArg& other) const {
+    return text == other.text && phrase == other.phrase;
+}
+
+bool Sentence::operator==(const Sentence& other) const {
+    return context == other.context && this->text == other.text && args == other.args;
+}
+
 namespace {
 // The pattern of a text that has nothing to translate.
 constexpr const char* kAsIs = "%1";

@@ -26,9 +26,10 @@ struct Sentence;
 // What goes in for one %n: a number or length as written, or a phrase of its own ("toward
 // the fence", a box's name), translated before it goes in.
 struct SentenceArg {
-    SentenceArg(std::string text) : text(std::move(text)) {}  // NOLINT: a number converts
-    SentenceArg(const char* text) : text(text) {}             // NOLINT
-    SentenceArg(Sentence phrase);                             // NOLINT: so does a phrase
+    // Defined below Sentence: their member `phrase` needs it whole.
+    SentenceArg(std::string text);  // NOLINT: a number converts
+    SentenceArg(const char* text);  // NOLINT
+    SentenceArg(Sentence phrase);   // NOLINT: so does a phrase
 
     std::string text;
     std::vector<Sentence> phrase;  // one phrase, or none for the text above
@@ -41,12 +42,14 @@ struct Sentence {
     const char* text = "";
     std::vector<SentenceArg> args;
 
-    bool operator==(const Sentence&) const = default;
+    // Out of line, as SentenceArg's: each compares the other's list.
+    bool operator==(const Sentence&) const;
     bool empty() const { return std::string_view(text).empty(); }
 };
 
+inline SentenceArg::SentenceArg(std::string text) : text(std::move(text)) {}
+inline SentenceArg::SentenceArg(const char* text) : text(text) {}
 inline SentenceArg::SentenceArg(Sentence phrase) : phrase{std::move(phrase)} {}
-inline bool SentenceArg::operator==(const SentenceArg&) const = default;
 
 // A text that is shown as it is, with nothing to translate: a length alone in a read-out.
 Sentence asIs(std::string text);

@@ -10,6 +10,7 @@
 #include "job/planner_job.h"
 #include "plan/length_text.h"
 #include "plan/plan_words.h"
+#include "plan/planner_readouts.h"
 #include "plan/planner_words.h"
 #include "views/display_list.h"
 #include "views/fitted_board_end.h"
@@ -48,10 +49,6 @@ const char* faultName(BoxFault fault) {
 // nearest shop fraction.
 Json lengthJson(double inches, LengthUnit unit) {
     return {{"text", lengthText(inches, unit)}, {"spoken", spokenLength(inches, unit)}};
-}
-
-Json optionalLength(const std::optional<double>& inches, LengthUnit unit) {
-    return inches ? lengthJson(*inches, unit) : Json(nullptr);
 }
 
 Json sentences(const std::vector<Sentence>& list) {
@@ -122,6 +119,21 @@ std::string WebPlanner::state() const {
                                          {"readable", m.readable(entry.box)},
                                          {"fault", fault ? Json(fault) : Json(nullptr)}};
     }
+    const PlannerReadouts shown = plannerReadouts(m);
+    const Json readouts = {{"angle", shown.angle},
+                           {"complement", shown.complement},
+                           {"bladeHeight", shown.bladeHeight},
+                           {"woodFenceSide", english(shown.woodFenceSide)},
+                           {"woodFarSide", english(shown.woodFarSide)},
+                           {"thinFenceSide", shown.thinFenceSide},
+                           {"thinFarSide", shown.thinFarSide},
+                           {"fenceDistance", shown.fenceDistance},
+                           {"bladeMark", english(shown.bladeMark)},
+                           {"squareMark", english(shown.squareMark)},
+                           {"fenceSide", english(shown.fenceSide)},
+                           {"centrePoint", english(shown.centrePoint)},
+                           {"steepWall", shown.steepWall},
+                           {"gentleWall", shown.gentleWall}};
     const PlanResult& r = m.result();
     Json passes = Json::array();
     for (const PlanPass& pass : r.passes) {
@@ -129,8 +141,6 @@ std::string WebPlanner::state() const {
                           {"bladeHeight", lengthJson(pass.bladeHeight, unit)},
                           {"coveWidth", lengthJson(pass.coveWidth, unit)}});
     }
-    const CovePlacement& place = m.placement();
-    const FencePosition& fence = m.fence();
     Json doc = {
         {"boxes", boxes},
         {"unit", unit == LengthUnit::Millimetre ? "mm" : "in"},
@@ -147,30 +157,12 @@ std::string WebPlanner::state() const {
           {"sawReach", lengthJson(r.sawReach, unit)},
           {"woodEachSide", lengthJson(r.woodEachSide, unit)},
           {"passes", passes}}},
-        {"placement",
-         {{"problem", static_cast<int>(place.problem)},
-          {"centred", place.centred},
-          {"woodFenceSide", lengthJson(place.woodFenceSide, unit)},
-          {"woodFarSide", lengthJson(place.woodFarSide, unit)},
-          {"fenceToDeepest", lengthJson(place.fenceToDeepest, unit)}}},
-        {"fence",
-         {{"found", fence.found},
-          {"distance", lengthJson(fence.distance, unit)},
-          {"bladeMark", optionalLength(fence.bladeMark, unit)},
-          {"squareMark", optionalLength(fence.squareMark, unit)}}},
-        {"warnings", sentences(woodWarnings(r, unit))},
-        {"sawLimit", english(sawLimitSentence(r, m.tilt(), unit))},
+        {"readouts", readouts},
         {"cautions", sentences(m.cautions())},
         {"words",
          {{"status", english(statusSentence(m))},
           {"warnings", sentences(planWarnings(m))},
           {"calculatorNote", english(calculatorNote(m))},
-          {"deepestLine", english(findingTheDeepestLine(m))},
-          {"fenceSide", english(fenceSideRule())},
-          {"woodFenceSide", english(woodSentence(place.woodFenceSide, place.thinFenceSide, unit))},
-          {"woodFarSide", english(woodSentence(place.woodFarSide, place.thinFarSide, unit))},
-          {"bladeMark", english(markSentence(fence.bladeMark, unit))},
-          {"squareMark", english(markSentence(fence.squareMark, unit))},
           {"passHeadings", sentences(passHeadings())},
           {"walls", m.tilted() ? Json(english(wallsHeading())) : Json(nullptr)}}},
     };

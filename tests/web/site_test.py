@@ -127,6 +127,13 @@ PLANNER_BOXES = {"coveWidth": "planCoveWidth", "coveDepth": "planCoveDepth",
                  "passDepth": "planPassDepth", "coveOffset": "planCoveOffset",
                  "tilt": "planTilt", "maxHeight": "planMaxHeight"}
 
+PLANNER_READOUTS = {"angle": "planAngle", "complement": "planComplement",
+                    "bladeHeight": "planBladeHeight", "woodFenceSide": "planWoodFence",
+                    "woodFarSide": "planWoodFar", "fenceDistance": "planFenceDistance",
+                    "bladeMark": "planMarkBlade", "squareMark": "planMarkSquare",
+                    "steepWall": "planHalfSteep", "gentleWall": "planHalfGentle",
+                    "fenceSide": "planFenceSide", "centrePoint": "planCentrePoint"}
+
 PLANNER_CASES = {
     "plain cove": ([], {"coveWidth": "2 1/2", "coveDepth": "1/2", "boardWidth": "4",
                         "boardThickness": "1"}),
@@ -138,6 +145,9 @@ PLANNER_CASES = {
                                          "boardThickness": "4"}),
     "below zero": ([], {"coveWidth": "-3", "coveDepth": "1/2", "boardWidth": "4",
                         "boardThickness": "1"}),
+    "thin wood, off centre, steep fence": ([], {"coveWidth": "1", "coveDepth": "7/8",
+                                                "boardWidth": "3", "boardThickness": "1",
+                                                "coveOffset": "1/4"}),
 }
 
 
@@ -169,10 +179,17 @@ def test_planner_shows_the_native_texts(driver, server, native, case):
     for row, made in zip(rows, plan["plan"]["passes"]):
         cells = [c.text for c in row.find_elements(By.TAG_NAME, "td")]
         assert cells == [str(made["number"]), made["bladeHeight"]["spoken"],
-                         made["coveWidth"]["spoken"]]
+                         made["coveWidth"]["spoken"]] + ([made["walls"]] if "walls" in made else [])
     caution = [li.text for li in named(driver, "planCaution").find_elements(By.TAG_NAME, "li")]
     assert caution == plan["cautions"]
-    assert plan["sawLimit"] in named(driver, "planStatus").text
+    assert named(driver, "planStatus").text == plan["words"]["status"]
+    assert named(driver, "planWarning").text == " ".join(plan["words"]["warnings"])
+    for readout, control in PLANNER_READOUTS.items():
+        assert named(driver, control).get_property("textContent") == plan["readouts"][readout], readout
+    headings = [th.text for th in driver.find_elements(By.CSS_SELECTOR, '[data-name="planPasses"] th')]
+    walls = [plan["words"]["walls"]] if plan["words"]["walls"] else []
+    assert headings == plan["words"]["passHeadings"] + walls
+    assert named(driver, "planEndView").get_property("innerHTML") != "" or not plan["boxes"]["boardWidth"]["readable"]
     assert console_errors(driver) == []
 
 

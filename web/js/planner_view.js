@@ -10,19 +10,35 @@
 
 import { PrintView } from './print_view.js';
 
-// Each box: the core's name for it, the desktop's control and its caption.
+// Each box: the core's key for it and the desktop's control; its caption is the core's name
+// for it, as the planner's sentences call it.
 const BOXES = [
-  ['coveWidth', 'planCoveWidth', 'Cove width'],
-  ['coveDepth', 'planCoveDepth', 'Cove depth'],
-  ['boardWidth', 'planBoardWidth', 'Board width'],
-  ['boardThickness', 'planBoardThickness', 'Board thickness'],
-  ['coveOffset', 'planCoveOffset', 'Cove from fence-side edge'],
-  ['bladeDiameter', 'planBladeDiameter', 'Blade diameter'],
-  ['kerf', 'planKerf', 'Kerf'],
-  ['passDepth', 'planPassDepth', 'Depth per pass'],
-  ['tilt', 'planTilt', 'Blade tilt'],
-  ['maxHeight', 'planMaxHeight', 'Highest blade setting'],
+  ['coveWidth', 'planCoveWidth'],
+  ['coveDepth', 'planCoveDepth'],
+  ['boardWidth', 'planBoardWidth'],
+  ['boardThickness', 'planBoardThickness'],
+  ['coveOffset', 'planCoveOffset'],
+  ['bladeDiameter', 'planBladeDiameter'],
+  ['kerf', 'planKerf'],
+  ['passDepth', 'planPassDepth'],
+  ['tilt', 'planTilt'],
+  ['maxHeight', 'planMaxHeight'],
 ];
+// The read-outs: the core's name for each figure, the desktop's control and its caption.
+const READOUTS = [
+  ['angle', 'planAngle', 'Fence to blade'],
+  ['complement', 'planComplement', 'Fence to front edge'],
+  ['bladeHeight', 'planBladeHeight', 'Final blade height'],
+  ['woodFenceSide', 'planWoodFence', 'Wood, fence side'],
+  ['woodFarSide', 'planWoodFar', 'Wood, far side'],
+  ['fenceDistance', 'planFenceDistance', 'Fence face from centre point'],
+  ['bladeMark', 'planMarkBlade', 'Crosses the blade line, in front'],
+  ['squareMark', 'planMarkSquare', 'Crosses the square line, right'],
+  ['steepWall', 'planHalfSteep', 'Steep wall, from the deepest point'],
+  ['gentleWall', 'planHalfGentle', 'Gentle wall'],
+];
+// The board end's picture, in pixels: the width of the results column, a board's proportions.
+const END_VIEW = { width: 480, height: 200 };
 const STORAGE_KEY = 'arcwright.job';
 const JOB_FILE = 'job.arcwright';
 // A job is a few hundred bytes; anything this large is not one, and is not read.
@@ -41,6 +57,7 @@ const spoken = (length) => (length ? length.spoken : '');
 export class PlannerView {
   // `saw`: the view at the saw (saw_view.js), which keeps the count through this plan.
   constructor(core, root, calculator, saw) {
+    this.core = core;
     this.model = new core.Planner();
     this.calculator = calculator;
     this.saw = saw;
@@ -60,13 +77,16 @@ export class PlannerView {
     const form = make('form', { class: 'planner', autocomplete: 'off' });
     form.addEventListener('submit', (event) => event.preventDefault());
     const boxes = make('div', { class: 'boxes' });
-    for (const [name, control, caption] of BOXES) {
+    const names = JSON.parse(this.core.Planner.boxNames());
+    for (const [name, control] of BOXES) {
       const field = make('div', { class: 'field' });
       const id = `plan-${name}`;
-      field.append(make('label', { for: id }, caption));
+      field.append(make('label', { for: id }, names[name]));
       const box = make('input', { id, 'data-name': control, inputmode: 'decimal',
                                   spellcheck: 'false', autocapitalize: 'off', maxlength: '64' });
       box.addEventListener('input', () => { this.model.type(name, box.value); this.changed(); });
+      if (name === 'coveOffset') box.placeholder = 'centred';
+      if (name === 'tilt') box.placeholder = 'upright';
       field.append(box);
       boxes.append(field);
       this.controls[name] = box;
@@ -121,23 +141,34 @@ export class PlannerView {
     this.controls.atSaw = atSaw;
 
     const results = make('section', { class: 'results', 'aria-label': 'The plan' });
-    this.controls.status = make('p', { 'data-name': 'planStatus', role: 'status', 'aria-live': 'polite' });
-    this.controls.angle = make('p', { 'data-name': 'planAngle', class: 'angle' });
-    this.controls.fence = make('p', { 'data-name': 'planFenceDistance' });
-    this.controls.markBlade = make('p', { 'data-name': 'planMarkBlade' });
-    this.controls.markSquare = make('p', { 'data-name': 'planMarkSquare' });
-    this.controls.warning = make('p', { 'data-name': 'planWarning', role: 'alert' });
-    this.controls.caution = make('ul', { 'data-name': 'planCaution', class: 'caution' });
+    const c = this.controls;
+    c.status = make('p', { 'data-name': 'planStatus', class: 'status', role: 'status', 'aria-live': 'polite' });
+    c.warning = make('p', { 'data-name': 'planWarning', class: 'warning', role: 'alert' });
+    c.caution = make('ul', { 'data-name': 'planCaution', class: 'caution' });
+    const figures = make('dl', { class: 'figures' });
+    c.readouts = {};
+    for (const [name, control, caption] of READOUTS) {
+      const row = make('div');
+      const value = make('dd', { 'data-name': control });
+      row.append(make('dt', {}, caption), value);
+      figures.append(row);
+      c.readouts[name] = { row, value };
+    }
+    c.fenceSide = make('p', { 'data-name': 'planFenceSide' });
+    c.centrePoint = make('p', { 'data-name': 'planCentrePoint' });
+    c.note = make('p', { 'data-name': 'planNote' });
+    c.endView = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+    c.endView.setAttribute('viewBox', `0 0 ${END_VIEW.width} ${END_VIEW.height}`);
+    c.endView.setAttribute('role', 'img');
+    c.endView.setAttribute('aria-label', 'The board end with the planned cove');
+    c.endView.dataset.name = 'planEndView';
+    c.endView.classList.add('end-view');
     const table = make('table', { 'data-name': 'planPasses' });
-    table.append(make('caption', {}, 'Passes'));
-    const head = make('tr');
-    for (const h of ['Pass', 'Blade height', 'Cove width']) head.append(make('th', { scope: 'col' }, h));
-    table.append(make('thead'), make('tbody'));
-    table.tHead.append(head);
-    this.controls.passes = table.tBodies[0];
-    results.append(this.controls.status, this.controls.angle, this.controls.fence,
-                   this.controls.markBlade, this.controls.markSquare, this.controls.warning,
-                   this.controls.caution, table);
+    table.append(make('caption', {}, 'Passes'), make('thead'), make('tbody'));
+    c.passHead = table.tHead;
+    c.passes = table.tBodies[0];
+    results.append(c.status, c.warning, c.caution, figures, c.fenceSide, c.centrePoint, c.note,
+                   c.endView, table);
     form.append(results);
     this.root.replaceChildren(form);
   }
@@ -230,25 +261,41 @@ export class PlannerView {
       if (box.value !== shown.text) box.value = shown.text;
       box.setAttribute('aria-invalid', String(!shown.readable && shown.fault !== 'empty'));
     }
+    // An empty reach box stands for the figure the planner takes from the blade.
+    c.maxHeight.placeholder = state.maxHeight.text;
     c.planInches.checked = state.unit === 'in';
     c.planMillimetres.checked = state.unit === 'mm';
     c.planTiltToward.checked = state.lean === 'towardFence';
     c.planTiltAway.checked = state.lean === 'awayFromFence';
     const plan = state.plan;
-    c.status.textContent = this.problem || state.sawLimit;
-    c.angle.textContent = plan.angle ? `Fence angle: ${plan.angle}` : '';
-    const fence = state.fence;
-    c.fence.textContent = fence.found ? `Fence from the blade's centre: ${spoken(fence.distance)}` : '';
-    c.markBlade.textContent = fence.bladeMark ? `Tape mark on the blade line: ${spoken(fence.bladeMark)}` : '';
-    c.markSquare.textContent = fence.squareMark ? `Tape mark square to the blade: ${spoken(fence.squareMark)}` : '';
-    c.warning.textContent = state.warnings.join(' ');
+    const words = state.words;
+    c.status.textContent = this.problem || words.status;
+    c.status.classList.toggle('refused', c.status.textContent !== '');
+    c.warning.textContent = words.warnings.join(' ');
     c.caution.replaceChildren(...state.cautions.map((text) => make('li', {}, text)));
+    for (const [name] of READOUTS) {
+      const { row, value } = c.readouts[name];
+      value.textContent = state.readouts[name];
+      row.hidden = value.textContent === '';
+    }
+    c.readouts.woodFenceSide.value.classList.toggle('thin', state.readouts.thinFenceSide);
+    c.readouts.woodFarSide.value.classList.toggle('thin', state.readouts.thinFarSide);
+    c.fenceSide.textContent = state.readouts.fenceSide;
+    c.centrePoint.textContent = state.readouts.centrePoint;
+    c.note.textContent = words.calculatorNote;
+    c.endView.innerHTML = this.model.boardEndSvg(END_VIEW.width, END_VIEW.height);
     c.atSaw.disabled = plan.passes.length === 0;
     this.printing.render(state.usable);
+    // A tilted blade's passes carry each wall's reach in a column of their own.
+    const headings = words.walls ? [...words.passHeadings, words.walls] : words.passHeadings;
+    const head = make('tr');
+    head.append(...headings.map((h) => make('th', { scope: 'col' }, h)));
+    c.passHead.replaceChildren(head);
     c.passes.replaceChildren(...plan.passes.map((pass) => {
       const row = make('tr');
       row.append(make('td', {}, String(pass.number)), make('td', {}, spoken(pass.bladeHeight)),
                  make('td', {}, spoken(pass.coveWidth)));
+      if (words.walls) row.append(make('td', {}, pass.walls));
       return row;
     }));
     return state;

@@ -23,6 +23,7 @@
 #include "model/number_text.h"
 #include "plan/cove_outline.h"
 #include "plan/plan_words.h"
+#include "plan/planner_readouts.h"
 #include "plan/planner_words.h"
 #include "readouts/readouts.h"
 #include "views/fitted_board_end.h"
@@ -70,17 +71,14 @@ void Planner::showBoxes() {
 }
 
 void Planner::showResult() {
-    const PlanRequest& request = model_.request();
-    const PlanResult& result = model_.result();
-    const LengthUnit unit = model_.unit();
-    const bool angle = planShown() && result.hasAngle;
+    const PlannerReadouts readouts = plannerReadouts(model_);
     const auto text = [](const std::string& s) { return QString::fromStdString(s); };
-    angle_->setText(angle ? text(angleText(result.angleDeg)) : QString());
-    complement_->setText(angle ? text(angleText(result.complementDeg)) : QString());
-    bladeHeight_->setText(angle ? text(spokenLength(request.coveDepth, unit)) : QString());
-    showWood();
-    showFence();
-    showTilt();
+    angle_->setText(text(readouts.angle));
+    complement_->setText(text(readouts.complement));
+    bladeHeight_->setText(text(readouts.bladeHeight));
+    showWood(readouts);
+    showFence(readouts);
+    showTilt(readouts);
     // A box that cannot be read is named first, and the results above are cleared: a
     // figure of the last plan beside a refusal would be read as this one's.
     showStatus(shown(statusSentence(model_)));
@@ -130,60 +128,34 @@ void Planner::drawBoardEnd(Canvas& canvas, double width, double height) const {
 }
 
 // Each side's wood with its own quarter-inch check, pink where it fails.
-void Planner::showWood() {
-    const CovePlacement& placement = model_.placement();
-    const bool shown =
-        planShown() && model_.result().hasAngle && placement.problem != PlacementProblem::NoBoard;
+void Planner::showWood(const PlannerReadouts& readouts) {
     struct Side {
         QLabel* label;
-        double wood;
+        const Sentence& wood;
         bool thin;
     };
-    for (const Side& side : {Side{woodFence_, placement.woodFenceSide, placement.thinFenceSide},
-                             Side{woodFar_, placement.woodFarSide, placement.thinFarSide}}) {
-        side.label->setText(
-            shown ? arcwright::shown(woodSentence(side.wood, side.thin, model_.unit()))
-                  : QString());
+    for (const Side& side : {Side{woodFence_, readouts.woodFenceSide, readouts.thinFenceSide},
+                             Side{woodFar_, readouts.woodFarSide, readouts.thinFarSide}}) {
+        side.label->setText(arcwright::shown(side.wood));
         QPalette pal = side.label->palette();
-        pal.setColor(QPalette::WindowText, shown && side.thin ? look::kPink : look::kYellow);
+        pal.setColor(QPalette::WindowText, side.thin ? look::kPink : look::kYellow);
         side.label->setPalette(pal);
     }
 }
 
-// The fence's place only for a plan that can be cut where the cove was placed; kept, as the
-// other results are, while a box cannot be read.
-void Planner::showFence() {
-    const FencePosition& fence = model_.fence();
-    const bool shown =
-        planShown() && model_.result().canCut() && model_.placement().canPlace() && fence.found;
-    const LengthUnit unit = model_.unit();
-    fenceDistance_->setText(shown ? QString::fromStdString(spokenLength(fence.distance, unit))
-                                  : QString());
-    markBlade_->setText(shown ? arcwright::shown(markSentence(fence.bladeMark, unit)) : QString());
-    markSquare_->setText(shown ? arcwright::shown(markSentence(fence.squareMark, unit))
-                               : QString());
-    fenceSide_->setText(shown ? arcwright::shown(fenceSideRule()) : QString());
+void Planner::showFence(const PlannerReadouts& readouts) {
+    fenceDistance_->setText(QString::fromStdString(readouts.fenceDistance));
+    markBlade_->setText(arcwright::shown(readouts.bladeMark));
+    markSquare_->setText(arcwright::shown(readouts.squareMark));
+    fenceSide_->setText(arcwright::shown(readouts.fenceSide));
 }
 
 // The walls of a tilted blade's cove, from its deepest point to either edge at the face, and
 // how to find the deepest line on the saw.
-void Planner::showTilt() {
-    const bool shown =
-        planShown() && model_.result().hasAngle && model_.result().tiltProblem == TiltProblem::None;
-    const LengthUnit unit = model_.unit();
-    if (!shown) {
-        halfSteep_->clear();
-        halfGentle_->clear();
-    } else {
-        const TiltedCove& cove = model_.result().cove;
-        const BladeLean lean = model_.tilt().lean;
-        halfSteep_->setText(
-            QString::fromStdString(spokenLength(steepWall(cove, lean).reach, unit)));
-        halfGentle_->setText(
-            QString::fromStdString(spokenLength(gentleWall(cove, lean).reach, unit)));
-    }
-    const QString centre =
-        arcwright::shown(planShown() ? findingTheDeepestLine(model_) : findingTheCentrePoint());
+void Planner::showTilt(const PlannerReadouts& readouts) {
+    halfSteep_->setText(QString::fromStdString(readouts.steepWall));
+    halfGentle_->setText(QString::fromStdString(readouts.gentleWall));
+    const QString centre = arcwright::shown(readouts.centrePoint);
     centrePoint_->setText(centre);
     centrePoint_->setAccessibleDescription(centre);
 }

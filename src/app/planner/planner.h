@@ -33,6 +33,7 @@ namespace arcwright {
 
 class AtTheSaw;
 class Canvas;
+struct PlannerReadouts;
 class FittedDrawing;
 
 class Planner : public QWidget {
@@ -89,9 +90,9 @@ class Planner : public QWidget {
     void showModel();
     void showBoxes();
     void showResult();
-    void showWood();
-    void showFence();
-    void showTilt();
+    void showWood(const PlannerReadouts& readouts);
+    void showFence(const PlannerReadouts& readouts);
+    void showTilt(const PlannerReadouts& readouts);
     void showPasses();
     void showNote();
     // Why the plan cannot be made, in the look of a refusal, or nothing.
