@@ -5,6 +5,8 @@
 // warnings, the safety note first, the step buttons, 16ths or 32nds, the angle bar and the
 // three drawings. Every event goes to the core; what it shows comes back from the core.
 
+import { SVG, make } from './dom.js';
+
 // Each input: its name in the core, the desktop's box, its title, its read-out's labels
 // (whole, numerator, slash, denominator, mark), and its option as the steps' target.
 const INPUTS = [
@@ -30,13 +32,6 @@ const DRAWINGS = [
 const BAR_TOP = 85;
 const BAR_BOTTOM = 5;
 const COLOURS = { white: '#ffffff', highlight: '#ffff80', grey: '#808080', desktop: '' };
-
-function make(tag, attributes = {}, text = '') {
-  const node = document.createElement(tag);
-  for (const [key, value] of Object.entries(attributes)) node.setAttribute(key, value);
-  if (text) node.textContent = text;
-  return node;
-}
 
 function readoutRow(labels) {
   const row = make('span', { class: 'readout' });
@@ -159,7 +154,7 @@ export class CalculatorView {
     this.controls.drawings = {};
     for (const d of DRAWINGS) {
       const figure = make('figure', { class: `drawing ${d.name}` });
-      const svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+      const svg = document.createElementNS(SVG, 'svg');
       svg.setAttribute('data-name', d.picture);
       svg.setAttribute('viewBox', `0 0 ${d.width} ${d.height}`);
       svg.setAttribute('role', 'img');

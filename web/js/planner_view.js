@@ -8,6 +8,7 @@
 // count of passes made at the saw, so a reload in the middle of the cove goes on from there.
 // A job is saved to a file and opened from one too.
 
+import { SVG, make } from './dom.js';
 import { PrintView } from './print_view.js';
 
 // Each box: the core's key for it and the desktop's control; its caption is the core's name
@@ -43,13 +44,6 @@ const STORAGE_KEY = 'arcwright.job';
 const JOB_FILE = 'job.arcwright';
 // A job is a few hundred bytes; anything this large is not one, and is not read.
 const LARGEST_JOB_FILE = 1024 * 1024;
-
-function make(tag, attributes = {}, text = '') {
-  const node = document.createElement(tag);
-  for (const [key, value] of Object.entries(attributes)) node.setAttribute(key, value);
-  if (text) node.textContent = text;
-  return node;
-}
 
 // A length read-out: the unit's text, with the shop fraction in inches.
 const spoken = (length) => (length ? length.spoken : '');
@@ -157,7 +151,7 @@ export class PlannerView {
     c.fenceSide = make('p', { 'data-name': 'planFenceSide' });
     c.centrePoint = make('p', { 'data-name': 'planCentrePoint' });
     c.note = make('p', { 'data-name': 'planNote' });
-    c.endView = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+    c.endView = document.createElementNS(SVG, 'svg');
     c.endView.setAttribute('viewBox', `0 0 ${END_VIEW.width} ${END_VIEW.height}`);
     c.endView.setAttribute('role', 'img');
     c.endView.setAttribute('aria-label', 'The board end with the planned cove');

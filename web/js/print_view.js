@@ -7,6 +7,8 @@
 // inch on the sheet. Each sheet ends with a 100 mm line, so a printer that shrank the page
 // is caught with a rule before the fence is clamped to a wrong line.
 
+import { SVG, make } from './dom.js';
+
 const POINTS_PER_MM = 72 / 25.4;
 // The paper in points, and its name for CSS's @page.
 const PAPERS = {
@@ -33,14 +35,6 @@ const CHECK_WIDTH = 0.75;
 // The share of the type size above the baseline in Liberation Sans and Arial, where the
 // browser cannot measure it.
 const ASCENT = 0.905;
-const SVG = 'http://www.w3.org/2000/svg';
-
-function make(tag, attributes = {}, text = '') {
-  const node = document.createElement(tag);
-  for (const [key, value] of Object.entries(attributes)) node.setAttribute(key, value);
-  if (text) node.textContent = text;
-  return node;
-}
 
 function drawn(tag, attributes = {}, text = '') {
   const node = document.createElementNS(SVG, tag);

@@ -8,6 +8,8 @@
 // before, Home the first, End the last, Escape closes. The screen is kept awake while the
 // view is open, where the browser allows it.
 
+import { SVG, make } from './dom.js';
+
 // Each line: the core's name for its text and the desktop's name for the line.
 const LINES = [
   ['pass', 'sawPass'],
@@ -22,13 +24,6 @@ const LINES = [
 const DRAWING_WIDTH = 640;
 const DRAWING_HEIGHT = 260;
 const NO_WAKE_LOCK = "This browser cannot keep the screen awake: set the screen's timeout yourself.";
-
-function make(tag, attributes = {}, text = '') {
-  const node = document.createElement(tag);
-  for (const [key, value] of Object.entries(attributes)) node.setAttribute(key, value);
-  if (text) node.textContent = text;
-  return node;
-}
 
 export class SawView {
   // `root`: an empty element outside the page's <main>, covered by nothing.
@@ -87,7 +82,7 @@ export class SawView {
       this.controls[field] = line;
       page.append(line);
     }
-    const drawing = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+    const drawing = document.createElementNS(SVG, 'svg');
     drawing.setAttribute('data-name', 'sawDrawing');
     drawing.setAttribute('viewBox', `0 0 ${DRAWING_WIDTH} ${DRAWING_HEIGHT}`);
     drawing.setAttribute('role', 'img');
