@@ -266,6 +266,39 @@ def test_fits_a_phone(driver, server, tab):
     assert small == []
 
 
+def test_a_new_version_replaces_the_old_one(driver, tmp_path):
+    """A copy of the site is visited, then changed as a new build changes it: the next
+    visits take the new files and the old version's cache goes."""
+    import shutil
+    from conftest import SITE, Server
+    folder = tmp_path / "site"
+    shutil.copytree(SITE, folder)
+    copy = Server(str(folder))
+    try:
+        open_page(driver, copy.address)
+        wait_for(driver, "return !!navigator.serviceWorker.controller")
+        worker = (folder / "sw.js").read_text()
+        version = worker.split("const VERSION = '")[1].split("'")[0]
+        (folder / "sw.js").write_text(worker.replace(version, "0123456789ab"))
+        page = (folder / "index.html").read_text()
+        (folder / "index.html").write_text(page.replace("<title>Arcwright</title>",
+                                                        "<title>Arcwright, new</title>"))
+        # The browser looks for a new worker a moment after a visit, once the page is quiet.
+        open_page(driver, copy.address)
+        wait_for(driver, "return caches.keys().then(k => k.join(',') === 'arcwright-0123456789ab')")
+        open_page(driver, copy.address)
+        assert driver.title == "Arcwright, new"
+    finally:
+        copy.stop()
+
+
+def wait_for(driver, script, seconds=20):
+    deadline = time.monotonic() + seconds
+    while not driver.execute_script(script):
+        assert time.monotonic() < deadline, script
+        time.sleep(0.1)
+
+
 def test_opens_with_the_server_stopped(driver, server):
     open_page(driver, server.address)
     deadline = time.monotonic() + 20
