@@ -8,15 +8,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 #include <vector>
 
 #include "plan/saw_session.h"
 #include "plan/saw_words.h"
+#include "shouted_words.h"
 
 namespace arcwright {
 namespace {
+
+using shouting::leaksEnglish;
+using shouting::shouted;
 
 using Boxes = std::vector<std::pair<PlanBox, const char*>>;
 
@@ -36,27 +39,6 @@ const Boxes kWorked = {{PlanBox::CoveWidth, "3"},
 Boxes with(Boxes boxes, const Boxes& more) {
     boxes.insert(boxes.end(), more.begin(), more.end());
     return boxes;
-}
-
-// Each pattern in capitals, its numbers as they are: any English that reaches the screen
-// without going through the front end's words shows in lower case.
-std::string shouted(const Sentence& s) {
-    std::string pattern = s.text;
-    for (char& c : pattern) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return fillSentence(pattern, s, shouted);
-}
-
-// Lower-case words left once the units of the lengths are taken out.
-bool leaksEnglish(std::string text) {
-    for (const std::string unit : {"in.", "mm"}) {
-        for (auto at = text.find(unit); at != std::string::npos; at = text.find(unit)) {
-            text.erase(at, unit.size());
-        }
-    }
-    for (const char c : text) {
-        if (c >= 'a' && c <= 'z') return true;
-    }
-    return false;
 }
 
 // ---- the status line --------------------------------------------------------------------

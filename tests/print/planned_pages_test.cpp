@@ -9,12 +9,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cctype>
 #include <string>
 #include <vector>
 
+#include "../plan/shouted_words.h"
+
 namespace arcwright {
 namespace {
+
+using shouting::leaksEnglish;
+using shouting::shouted;
 
 struct Paper {
     double width, height;  // printable area, points
@@ -54,26 +58,6 @@ PlannerModel typed(std::vector<std::pair<PlanBox, const char*>> boxes,
     model.chooseUnit(unit);
     for (const auto& [box, text] : boxes) model.typeText(box, text);
     return model;
-}
-
-// Each pattern in capitals, its numbers as they are.
-std::string shouted(const Sentence& s) {
-    std::string pattern = s.text;
-    for (char& c : pattern) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return fillSentence(pattern, s, shouted);
-}
-
-// Lower-case words left once the units of the lengths are taken out.
-bool leaksEnglish(std::string text) {
-    for (const std::string unit : {"in.", "mm"}) {
-        for (auto at = text.find(unit); at != std::string::npos; at = text.find(unit)) {
-            text.erase(at, unit.size());
-        }
-    }
-    for (const char c : text) {
-        if (c >= 'a' && c <= 'z') return true;
-    }
-    return false;
 }
 
 bool onPage(const std::vector<std::string>& page, const std::string& start) {
